@@ -1,0 +1,43 @@
+#pragma once
+
+#include "board/gridgeometry.h"
+
+#include <QWidget>
+#include <vector>
+
+class Board;
+class QPixmap;
+class Tile;
+
+// The container of one board: a cell widget for every cell of the board model, placed where
+// the model says. The view keeps no arrangement of its own; it mirrors a Board.
+class BoardView : public QWidget {
+    Q_OBJECT
+public:
+    BoardView(const GridGeometry& grid, QWidget* parent);
+
+    const GridGeometry& grid() const { return grid_; }
+    Tile* cell(int index) const { return cells_[static_cast<unsigned>(index)]; }
+    Tile* emptyBox() const { return cells_.back(); }
+
+    // Moves the cell widgets that stand elsewhere than the model says; the others stay
+    // untouched, so a slide repaints only the two cells it exchanges.
+    void showPositions(const Board& board);
+
+    void setPicture(const QPixmap& picture);
+    void setNumbersShown(bool shown);
+    void setGridShown(bool shown);
+    void setNumberColor(const QColor& color);
+    void setBoxColor(const QColor& color);
+
+    // Marks a tile as misplaced (its piece hidden, the mark colour shown) or takes the mark
+    // away again.
+    void setMarked(int tile, bool marked);
+    bool isMarked(int tile) const;
+
+private:
+    QPoint pixelPos(int col, int row) const { return {col * grid_.stepW, row * grid_.stepH}; }
+
+    GridGeometry grid_;
+    std::vector<Tile*> cells_;
+};

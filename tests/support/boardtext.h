@@ -1,0 +1,10 @@
+#pragma once
+
+#include "board/board.h"
+
+#include <QString>
+
+// Boards written as text, row by row: tile numbers (index + 1) and "." for the empty box,
+// e.g. "1 2 3 / 4 5 6 / 7 . 8". Makes hand-built boards readable in tests.
+Board boardFromText(const QString& text);
+QString boardToText(const Board& board);
