@@ -1,0 +1,22 @@
+#pragma once
+
+#include "play/randomsource.h"
+
+#include <QList>
+
+// A random source that plays back the values it was given, over and over, and counts draws.
+class ScriptedRandom final : public RandomSource {
+public:
+    explicit ScriptedRandom(QList<float> values) : values_(std::move(values)) {}
+
+    float next() override {
+        const float v = values_[draws_ % values_.size()];
+        ++draws_;
+        return v;
+    }
+    int draws() const { return static_cast<int>(draws_); }
+
+private:
+    QList<float> values_;
+    qsizetype draws_ = 0;
+};
