@@ -1,0 +1,119 @@
+#include "scores/frmscore.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+// The layout is drawn in twips; the toolkit works in pixels.
+QRect twips(int left, int top, int width, int height) {
+    return {qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0)};
+}
+
+// The window's outer heights are 3055 and 2055 twips. A fixed single-border window of the
+// layout's era spends 375 twips on its title bar and borders, which leaves the short window's
+// client area ending exactly where the name frame begins.
+constexpr int clientWidth = 5190;
+constexpr int clientHeightRanked = 3055 - 375;
+constexpr int clientHeightUnranked = 2055 - 375;
+
+QFont windowFont() {
+    // The layout was measured in MS Sans Serif; where it is missing, a face of Arial's width
+    // keeps the captions inside their labels (the usual sans-serif fallback is much wider).
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Nimbus Sans")});
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+QFont boldFont() {
+    QFont font = windowFont();
+    font.setBold(true);
+    return font;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(geometry);
+    l->setFont(boldFont());
+    l->setAlignment(alignment);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+frmscore::frmscore(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmscore"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr(" Game Over"));
+    setFont(windowFont());
+
+    label(this, "lblnomoves", tr("Number of Moves :"), twips(240, 480, 1695, 375),
+          Qt::AlignRight | Qt::AlignTop);
+    lbltotmoves_ = label(this, "lbltotmoves", tr("0"), twips(1950, 480, 1575, 375));
+    label(this, "lblnotime", tr("Time Taken :"), twips(480, 1080, 1455, 375),
+          Qt::AlignRight | Qt::AlignTop);
+    lbltottime_ = label(this, "lbltottime", tr("0"), twips(1950, 1080, 1605, 375));
+    auto* cmdplay = button(this, "cmdplay", tr("&Play Again"), twips(3720, 360, 1095, 375));
+    auto* cmdclose = button(this, "cmdclose", tr("&Close"), twips(3720, 1080, 1095, 375));
+
+    fra1_ = new QGroupBox(tr("Least Moves"), this);
+    fra1_->setObjectName(QStringLiteral("fra1"));
+    fra1_->setGeometry(twips(240, 1680, 4815, 975));
+    label(fra1_, "lblname", tr("Enter Name :"), twips(120, 360, 1215, 375));
+    txtname_ = new QLineEdit(QStringLiteral(" "), fra1_);
+    txtname_->setObjectName(QStringLiteral("txtname"));
+    txtname_->setGeometry(twips(1320, 320, 1935, 375));
+    txtname_->setFont(boldFont());
+    txtname_->setMaxLength(10);
+    // The blank is there to be confirmed or typed over, whatever way the box gets the focus.
+    txtname_->selectAll();
+    auto* cmdok = button(fra1_, "cmdok", tr("&Ok"), twips(3480, 320, 1095, 375));
+
+    setTabOrder(txtname_, cmdplay);
+    setTabOrder(cmdplay, cmdclose);
+    setTabOrder(cmdclose, cmdok);
+    txtname_->setFocus();
+
+    connect(cmdok, &QPushButton::clicked, this, [this] { answer(&frmscore::okPressed); });
+    connect(cmdclose, &QPushButton::clicked, this, [this] { answer(&frmscore::closePressed); });
+    connect(cmdplay, &QPushButton::clicked, this, [this] { answer(&frmscore::playAgainPressed); });
+
+    setFixedSize(twips(0, 0, clientWidth, clientHeightRanked).size());
+}
+
+void frmscore::showResult(qint16 moves, qint16 seconds, bool ranked) {
+    lbltotmoves_->setText(QString::number(moves));
+    lbltottime_->setText(tr("%1 sec").arg(seconds));
+    fra1_->setVisible(ranked);
+    setFixedSize(
+        twips(0, 0, clientWidth, ranked ? clientHeightRanked : clientHeightUnranked).size());
+}
+
+void frmscore::answer(void (frmscore::*signal)()) {
+    // Whoever answers may already have closed the window.
+    const QPointer<frmscore> self(this);
+    emit(this->*signal)();
+    if (self)
+        close();
+}
+
+QString frmscore::typedName() const {
+    return txtname_->text();
+}
