@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QDialog>
+
+// The "About Quadrello" window: the program's icon, title, version and a short credit.
+// It is modeless and destroys itself when closed.
+class frmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmAbout(QWidget* parent = nullptr);
+};

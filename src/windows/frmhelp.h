@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QWidget>
+
+// The "Help" window: a fixed, scrollable text on how to play and what the keys do.
+// It is modeless and destroys itself when closed.
+class frmHelp : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmHelp(QWidget* parent = nullptr);
+};
