@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+// Asks the player for a file to open. Injected into the main window so that tests can answer
+// "this file" or "cancel" without a real dialog. Returns the chosen path, or an empty string
+// when the player cancels.
+using FileChooser =
+    std::function<QString(QWidget* parent, const QString& title, const QStringList& filters)>;
+
+// Qt's own open-file dialog (the same on every desktop), starting in the player's pictures
+// folder, or the home folder when there is none.
+FileChooser systemFileChooser();

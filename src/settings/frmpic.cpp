@@ -1,0 +1,22 @@
+#include "settings/frmpic.h"
+
+#include "settings/pictureloader.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+frmpic::frmpic(QWidget* parent)
+    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
+      imgpic_(new QLabel(this)) {
+    setObjectName(QStringLiteral("frmpic"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFixedSize(PictureBoardSize);
+
+    imgpic_->setObjectName(QStringLiteral("imgpic"));
+    imgpic_->setScaledContents(true);
+    imgpic_->setGeometry(rect());
+}
+
+void frmpic::setPicture(const QPixmap& picture) {
+    imgpic_->setPixmap(picture);
+}
