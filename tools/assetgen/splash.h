@@ -1,0 +1,9 @@
+#pragma once
+
+// The splash window's background, 539 × 229 pixels: the title, a subtitle and a 4×4 board
+// of the landscape in mid-move. The window shows 536 × 228 of it and puts its "Play" and
+// "Exit" buttons on the right, so that part is left quiet.
+
+#include <QImage>
+
+QImage paintSplash();

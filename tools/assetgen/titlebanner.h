@@ -1,0 +1,8 @@
+#pragma once
+
+// The banner "QUADRELLO" across the top of the main window (imgname), 430 × 28 pixels.
+// Its background is transparent so that it sits on whatever background colour the player picks.
+
+#include <QImage>
+
+QImage paintTitleBanner();
