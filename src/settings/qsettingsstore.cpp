@@ -1,0 +1,75 @@
+#include "settings/qsettingsstore.h"
+
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace {
+
+// The name among `names` that matches `wanted` without regard to case. A hand-edited file may
+// hold several spellings of one name; the one that sorts first by code point wins (so
+// "NumColor" before "numcolor"), whatever order the file lists them in.
+QString match(const QStringList& names, const QString& wanted) {
+    QString found;
+    for (const QString& name : names) {
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0 && (found.isEmpty() || name < found))
+            found = name;
+    }
+    return found;
+}
+
+QString text(const QVariant& value) {
+    // An unquoted value with commas, typed into the file by hand, comes back as a list.
+    if (value.metaType().id() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
+} // namespace
+
+QSettingsStore::QSettingsStore()
+    : QSettingsStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                     QStringLiteral("/quadrello")) {}
+
+QSettingsStore::QSettingsStore(const QString& folder) : folder_(folder) {}
+
+QSettings& QSettingsStore::settings(const QString& application) {
+    const QString name = application.toLower();
+    std::unique_ptr<QSettings>& settings = settings_[name];
+    if (!settings) {
+        settings = std::make_unique<QSettings>(folder_ + u'/' + name + QStringLiteral(".conf"),
+                                               QSettings::IniFormat);
+        // QSettings writes a new file beside the old one and renames it over it, so a kill
+        // mid-write leaves either the old settings or the new ones. That is the default; saying
+        // so keeps it from ever falling back to rewriting the file in place.
+        settings->setAtomicSyncRequired(true);
+    }
+    return *settings;
+}
+
+QString QSettingsStore::GetSetting(const QString& application, const QString& section,
+                                   const QString& key, const QString& defaultValue) {
+    QSettings& s = settings(application);
+    const QString group = match(s.childGroups(), section);
+    if (group.isEmpty())
+        return defaultValue;
+    s.beginGroup(group);
+    const QString storedKey = match(s.childKeys(), key);
+    const QString value = storedKey.isEmpty() ? defaultValue : text(s.value(storedKey));
+    s.endGroup();
+    return value;
+}
+
+void QSettingsStore::SaveSetting(const QString& application, const QString& section,
+                                 const QString& key, const QString& value) {
+    QSettings& s = settings(application);
+    const QString group = match(s.childGroups(), section);
+    s.beginGroup(group.isEmpty() ? section : group);
+    const QString storedKey = match(s.childKeys(), key);
+    s.setValue(storedKey.isEmpty() ? key : storedKey, value);
+    s.endGroup();
+}
+
+void QSettingsStore::flush() {
+    for (auto& entry : settings_)
+        entry.second->sync();
+}
