@@ -34,7 +34,6 @@ BoardView::BoardView(const GridGeometry& grid, QWidget* parent) : QWidget(parent
     setFixedSize(grid.boardWidth(), grid.boardHeight());
     setFocusPolicy(Qt::StrongFocus);
     const QSize cellSize(grid.stepW, grid.stepH);
-    const QSize boardSize(grid.boardWidth(), grid.boardHeight());
     // The pic/lbl/img array names carry the board's number: pic1 is 5x5, pic2 4x4, pic3 3x3.
     const int arrayNo = grid.slot + 1;
     const QByteArray pic = "pic" + QByteArray::number(arrayNo);
@@ -43,7 +42,7 @@ BoardView::BoardView(const GridGeometry& grid, QWidget* parent) : QWidget(parent
     for (int c = 0; c < grid.cellCount(); ++c) {
         const bool empty = c == grid.emptyIndex();
         const QPoint home = pixelPos(c % grid.n, c / grid.n);
-        auto* tile = new Tile(cellSize, home, boardSize, empty ? QString() : numberText(grid, c),
+        auto* tile = new Tile(cellSize, home, empty ? QString() : numberText(grid, c),
                               numberGeometry(grid), this);
         tile->setObjectName(arrayName(pic.constData(), c));
         if (!empty) {

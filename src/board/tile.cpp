@@ -5,15 +5,15 @@
 #include <QLabel>
 #include <QPainter>
 
-Tile::Tile(QSize cellSize, QPoint homeOffset, QSize boardSize, const QString& numberText,
-           QRect numberGeometry, QWidget* parent)
+Tile::Tile(QSize cellSize, QPoint homeOffset, const QString& numberText, QRect numberGeometry,
+           QWidget* parent)
     : QWidget(parent), background_(palette().color(QPalette::Button)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(cellSize);
     move(homeOffset);
     if (numberText.isEmpty())
         return;
-    image_ = new TileImage(homeOffset, boardSize, this);
+    image_ = new TileImage(homeOffset, this);
     // Created after the image, so the number lies on top of the picture.
     number_ = new QLabel(numberText, this);
     number_->setGeometry(numberGeometry);

@@ -12,8 +12,8 @@ class Tile : public QWidget {
     Q_OBJECT
 public:
     // homeOffset: the cell's home in board pixels. numberText empty makes the empty box.
-    Tile(QSize cellSize, QPoint homeOffset, QSize boardSize, const QString& numberText,
-         QRect numberGeometry, QWidget* parent);
+    Tile(QSize cellSize, QPoint homeOffset, const QString& numberText, QRect numberGeometry,
+         QWidget* parent);
 
     bool isEmptyBox() const { return image_ == nullptr; }
     TileImage* image() const { return image_; }

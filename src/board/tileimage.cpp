@@ -3,8 +3,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-TileImage::TileImage(QPoint homeOffset, QSize boardSize, QWidget* parent)
-    : QWidget(parent), homeOffset_(homeOffset), boardSize_(boardSize) {
+TileImage::TileImage(QPoint homeOffset, QWidget* parent)
+    : QWidget(parent), homeOffset_(homeOffset) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -17,14 +17,12 @@ void TileImage::paintEvent(QPaintEvent* event) {
     // Without a picture the tile's own background shows through.
     if (picture_.isNull())
         return;
-    // The pixmap covers the whole board, possibly at a higher pixel density; map the part of
-    // this widget that needs painting to the matching rectangle of the pixmap.
-    const qreal sx = picture_.width() / qreal(boardSize_.width());
-    const qreal sy = picture_.height() / qreal(boardSize_.height());
+    // The pixmap covers the whole board in logical pixels, possibly at a higher pixel density;
+    // map the part of this widget that needs painting to the matching rectangle of the pixmap.
+    const qreal dpr = picture_.devicePixelRatio();
     const QRectF target = event->rect();
     const QPointF onBoard = target.topLeft() + QPointF(homeOffset_ + pos());
-    const QRectF source(onBoard.x() * sx, onBoard.y() * sy, target.width() * sx,
-                        target.height() * sy);
+    const QRectF source(onBoard * dpr, target.size() * dpr);
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(target, picture_, source);

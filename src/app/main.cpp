@@ -1,0 +1,41 @@
+#include "app/classicfonts.h"
+#include "app/frmmain.h"
+#include "app/frmsplash.h"
+#include "app/windowplacement.h"
+#include "play/randomsource.h"
+#include "settings/colorchooser.h"
+#include "settings/filechooser.h"
+#include "settings/qsettingsstore.h"
+
+#include <QApplication>
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("quadrello"));
+    QApplication::setApplicationName(QStringLiteral("quadrello"));
+    // The program ends exactly when the main window has saved, or when the splash says Exit.
+    QApplication::setQuitOnLastWindowClosed(false);
+    useClassicFonts();
+
+    frmSplash splash;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<RandomSource> random;
+    std::unique_ptr<frmmain> mainWindow;
+
+    QObject::connect(&splash, &frmSplash::exitChosen, &app, &QApplication::quit);
+    // The settings and the boards are not needed before the player chooses to play.
+    QObject::connect(&splash, &frmSplash::playChosen, &app, [&] {
+        store = std::make_unique<QSettingsStore>();
+        random = makeSystemRandom();
+        mainWindow = std::make_unique<frmmain>(
+            frmmain::Services{*store, *random, systemFileChooser(), systemColorChooser()});
+        QObject::connect(mainWindow.get(), &frmmain::unloaded, &app, &QApplication::quit);
+        mainWindow->show();
+        centerOnScreen(mainWindow.get());
+    });
+
+    splash.show();
+    centerOnScreen(&splash);
+    return app.exec();
+}
