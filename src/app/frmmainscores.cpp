@@ -37,15 +37,24 @@ void frmmain::openGameOverWindow() {
     if (frmscore_)
         return;
     frmscore_ = new frmscore(this);
-    connect(frmscore_, &frmscore::okPressed, this, &frmmain::LeastNames);
-    connect(frmscore_, &frmscore::closePressed, this, [this] {
+    // Whatever the button, the player goes on at the board with the arrow keys.
+    const auto backToTheBoard = [this] {
+        activateWindow();
+        SetpicFocus();
+    };
+    connect(frmscore_, &frmscore::okPressed, this, [this, backToTheBoard] {
+        LeastNames();
+        backToTheBoard();
+    });
+    connect(frmscore_, &frmscore::closePressed, this, [this, backToTheBoard] {
         LeastNames();
         EndingGame();
+        backToTheBoard();
     });
-    connect(frmscore_, &frmscore::playAgainPressed, this, [this] {
+    connect(frmscore_, &frmscore::playAgainPressed, this, [this, backToTheBoard] {
         LeastNames();
         Scramble();
-        SetpicFocus();
+        backToTheBoard();
     });
     placeBeside(frmscore_, this);
 }

@@ -30,7 +30,8 @@ int main(int argc, char* argv[]) {
         random = makeSystemRandom();
         mainWindow = std::make_unique<frmmain>(
             frmmain::Services{*store, *random, systemFileChooser(), systemColorChooser()});
-        QObject::connect(mainWindow.get(), &frmmain::unloaded, &app, &QApplication::quit);
+        // exit(), not quit(): every window has been closed already and nothing may run on.
+        QObject::connect(mainWindow.get(), &frmmain::unloaded, &app, [] { QApplication::exit(0); });
         mainWindow->show();
         centerOnScreen(mainWindow.get());
     });
