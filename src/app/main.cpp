@@ -1,6 +1,7 @@
 #include "app/classicfonts.h"
 #include "app/frmmain.h"
 #include "app/frmsplash.h"
+#include "app/translations.h"
 #include "app/windowplacement.h"
 #include "play/randomsource.h"
 #include "settings/colorchooser.h"
@@ -16,16 +17,20 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("quadrello"));
     // The program ends exactly when the main window has saved, or when the splash says Exit.
     QApplication::setQuitOnLastWindowClosed(false);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quadrello.Quadrello"));
     useClassicFonts();
+    installTranslations(app);
 
-    frmSplash splash;
+    auto splash = std::make_unique<frmSplash>();
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<RandomSource> random;
     std::unique_ptr<frmmain> mainWindow;
 
-    QObject::connect(&splash, &frmSplash::exitChosen, &app, &QApplication::quit);
+    QObject::connect(splash.get(), &frmSplash::exitChosen, &app, &QApplication::quit);
     // The settings and the boards are not needed before the player chooses to play.
-    QObject::connect(&splash, &frmSplash::playChosen, &app, [&] {
+    QObject::connect(splash.get(), &frmSplash::playChosen, &app, [&] {
+        // The splash is not shown again: its picture and window memory go with it.
+        splash.release()->deleteLater();
         store = std::make_unique<QSettingsStore>();
         random = makeSystemRandom();
         mainWindow = std::make_unique<frmmain>(
@@ -36,7 +41,7 @@ int main(int argc, char* argv[]) {
         centerOnScreen(mainWindow.get());
     });
 
-    splash.show();
-    centerOnScreen(&splash);
+    splash->show();
+    centerOnScreen(splash.get());
     return app.exec();
 }
