@@ -71,6 +71,7 @@ void frmmain::buildControls() {
     imgname->setGeometry(10, 1, 430, 28);
     imgname->setPixmap(QPixmap(QStringLiteral(":/title.png")));
     imgname->setScaledContents(true);
+    imgname->setAccessibleName(tr("Quadrello"));
     outline("Shape1", {8, 32, 433, 337}, client_);
     outline("Shape2", {13, 37, 422, 327}, client_);
 
@@ -160,6 +161,7 @@ void frmmain::buildOptionsPanel(QWidget* client) {
     imgsam_->setGeometry(16, 256, 153, 113);
     imgsam_->setFrameStyle(QFrame::Box | QFrame::Plain);
     imgsam_->setScaledContents(true);
+    imgsam_->setAccessibleName(tr("Picture"));
 }
 
 void frmmain::buildMenus() {

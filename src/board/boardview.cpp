@@ -33,6 +33,7 @@ BoardView::BoardView(const GridGeometry& grid, QWidget* parent) : QWidget(parent
     setObjectName(arrayName("picmod", grid.slot));
     setFixedSize(grid.boardWidth(), grid.boardHeight());
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("%1x%1 board").arg(grid.n));
     const QSize cellSize(grid.stepW, grid.stepH);
     // The pic/lbl/img array names carry the board's number: pic1 is 5x5, pic2 4x4, pic3 3x3.
     const int arrayNo = grid.slot + 1;
@@ -45,6 +46,8 @@ BoardView::BoardView(const GridGeometry& grid, QWidget* parent) : QWidget(parent
         auto* tile = new Tile(cellSize, home, empty ? QString() : numberText(grid, c),
                               numberGeometry(grid), this);
         tile->setObjectName(arrayName(pic.constData(), c));
+        tile->setAccessibleName(empty ? tr("Empty box") : tr("Tile %1").arg(c + 1));
+        describePlace(tile, c % grid.n, c / grid.n);
         if (!empty) {
             tile->number()->setObjectName(arrayName(lbl.constData(), c));
             tile->image()->setObjectName(arrayName(img.constData(), c));
@@ -57,9 +60,17 @@ void BoardView::showPositions(const Board& board) {
     for (int c = 0; c < grid_.cellCount(); ++c) {
         const CellPos p = board.position(c);
         const QPoint at = pixelPos(p.col, p.row);
-        if (cells_[static_cast<unsigned>(c)]->pos() != at)
-            cells_[static_cast<unsigned>(c)]->move(at);
+        Tile* tile = cells_[static_cast<unsigned>(c)];
+        if (tile->pos() != at) {
+            tile->move(at);
+            describePlace(tile, p.col, p.row);
+        }
     }
+}
+
+// A screen reader cannot see where a tile stands, so each cell says it in its description.
+void BoardView::describePlace(Tile* tile, int col, int row) {
+    tile->setAccessibleDescription(tr("Row %1, column %2").arg(row + 1).arg(col + 1));
 }
 
 void BoardView::setPicture(const QPixmap& picture) {

@@ -36,6 +36,7 @@ public:
     bool isMarked(int tile) const;
 
 private:
+    void describePlace(Tile* tile, int col, int row);
     QPoint pixelPos(int col, int row) const { return {col * grid_.stepW, row * grid_.stepH}; }
 
     GridGeometry grid_;

@@ -76,8 +76,10 @@ frmscore::frmscore(QWidget* parent) : QDialog(parent) {
     fra1_ = new QGroupBox(tr("Least Moves"), this);
     fra1_->setObjectName(QStringLiteral("fra1"));
     fra1_->setGeometry(twips(240, 1680, 4815, 975));
-    label(fra1_, "lblname", tr("Enter Name :"), twips(120, 360, 1215, 375));
+    QLabel* lblname = label(fra1_, "lblname", tr("Enter Name :"), twips(120, 360, 1215, 375));
     txtname_ = new QLineEdit(QStringLiteral(" "), fra1_);
+    // The caption names the box for a screen reader.
+    lblname->setBuddy(txtname_);
     txtname_->setObjectName(QStringLiteral("txtname"));
     txtname_->setGeometry(twips(1320, 320, 1935, 375));
     txtname_->setFont(boldFont());

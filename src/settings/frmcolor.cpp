@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
 namespace {
 
@@ -50,9 +51,15 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
 }
 
 void paint(QLabel* swatch, qint32 value) {
+    const QColor color = colorFromValue(value);
     QPalette palette = swatch->palette();
-    palette.setColor(QPalette::Window, colorFromValue(value));
+    palette.setColor(QPalette::Window, color);
     swatch->setPalette(palette);
+    // What a screen reader says instead of showing the colour.
+    swatch->setAccessibleDescription(frmcolor::tr("Red %1, green %2, blue %3")
+                                         .arg(color.red())
+                                         .arg(color.green())
+                                         .arg(color.blue()));
 }
 
 qint32 colorOf(const QLabel* swatch) {
@@ -74,16 +81,21 @@ frmcolor::frmcolor(ColorChooser chooser, QWidget* parent)
     fracolor->setObjectName(QStringLiteral("fracolor"));
     fracolor->setGeometry(8, 16, 273, 169);
 
-    caption(fracolor, "lblcolnum", tr("Color of the Numbers:"), {8, 40, 113, 17});
+    // Each caption names its swatch for a screen reader.
+    QLabel* lblcolnum =
+        caption(fracolor, "lblcolnum", tr("Color of the Numbers:"), {8, 40, 113, 17});
     lblnumcol_ = swatch(fracolor, "lblnumcol", {128, 40, 33, 17});
+    lblcolnum->setBuddy(lblnumcol_);
     auto* cmdcolnum = button(fracolor, "cmdcolnum", tr("Change"), {184, 35, 57, 25});
 
-    caption(fracolor, "lblcolback", tr("Background color:"), {8, 80, 113, 25});
+    QLabel* lblcolback = caption(fracolor, "lblcolback", tr("Background color:"), {8, 80, 113, 25});
     lblbkcol_ = swatch(fracolor, "lblbkcol", {128, 80, 33, 17});
+    lblcolback->setBuddy(lblbkcol_);
     auto* cmdcolbk = button(fracolor, "cmdcolbk", tr("Change"), {184, 77, 57, 25});
 
-    caption(fracolor, "lblcolbox", tr("Empty box color:"), {40, 120, 81, 25});
+    QLabel* lblcolbox = caption(fracolor, "lblcolbox", tr("Empty box color:"), {40, 120, 81, 25});
     lblboxcol_ = swatch(fracolor, "lblboxcol", {128, 120, 33, 17});
+    lblcolbox->setBuddy(lblboxcol_);
     auto* cmdcolbox = button(fracolor, "cmdcolbox", tr("Change"), {184, 117, 57, 25});
 
     auto* cmdcolok = button(this, "cmdcolok", tr("&OK"), {296, 40, 81, 25});

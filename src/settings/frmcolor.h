@@ -5,7 +5,6 @@
 #include <QDialog>
 
 class QLabel;
-class QPushButton;
 
 // The colours window: three swatches for the colours of the tile numbers, the main window's
 // background and the empty box. The swatches are the program's only record of the current

@@ -13,6 +13,7 @@ frmpic::frmpic(QWidget* parent)
     setFixedSize(PictureBoardSize);
 
     imgpic_->setObjectName(QStringLiteral("imgpic"));
+    imgpic_->setAccessibleName(tr("Whole picture"));
     imgpic_->setScaledContents(true);
     imgpic_->setGeometry(rect());
 }

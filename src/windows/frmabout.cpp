@@ -42,6 +42,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(16, 16, 32, 32);
     picIcon->setPixmap(QPixmap(QStringLiteral(":/icons/keypad.png")));
+    picIcon->setAccessibleName(tr("Quadrello"));
 
     QLabel* lblTitle = addLabel(this, "lblTitle", tr("QuAdReLlO"), {70, 16, 259, 32});
     QFont titleFont(QStringLiteral("MS Sans Serif"), 12, QFont::Bold);

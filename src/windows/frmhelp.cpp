@@ -29,6 +29,7 @@ frmHelp::frmHelp(QWidget* parent)
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(8, 40, 401, 321);
     Text1->setReadOnly(true);
+    Text1->setAccessibleName(tr("Help Topics"));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont textFont(QStringLiteral("Times New Roman"));

@@ -2,6 +2,7 @@
 #include "board/boardview.h"
 #include "board/tile.h"
 #include "mainwindowfixture.h"
+#include "windows/accessiblecontrols.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -33,6 +34,7 @@ private slots:
     void scrambleReactsToAnyMouseButtonButNotToTheKeyboard();
     void optionsTogglesThePanelAndTheWidth();
     void shortcutItemsDoNothing();
+    void everyControlHasAnAccessibleName();
 };
 
 void tst_frmmain::startsOnTheSolved4x4Board() {
@@ -272,6 +274,11 @@ void tst_frmmain::shortcutItemsDoNothing() {
     QVERIFY(g.window->board(kSlot4x4).isSolved());
     QVERIFY(!g.window->isHalted());
     QVERIFY(g.find<QGroupBox>("fra1")->isVisible());
+}
+
+void tst_frmmain::everyControlHasAnAccessibleName() {
+    Game g;
+    QCOMPARE(namelessControls(g.window.get()), QStringList());
 }
 
 QTEST_MAIN(tst_frmmain)
