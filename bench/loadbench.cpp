@@ -1,0 +1,272 @@
+#include "loadbench.h"
+
+#include "benchstats.h"
+#include "benchwindow.h"
+#include "board/boardview.h"
+#include "board/tile.h"
+#include "board/tileimage.h"
+#include "paintcounter.h"
+#include "processmemory.h"
+#include "settings/frmpic.h"
+#include "settings/pictureloader.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLabel>
+#include <QProcess>
+#include <cstdio>
+
+namespace {
+
+constexpr int kLabelWidth = 34;
+
+double elapsedMs(const QElapsedTimer& timer) {
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// The floor: the cheapest way Qt offers to get this file at the board's size.
+QImage readScaled(const QString& path) {
+    QImageReader reader(path);
+    reader.setScaledSize(PictureBoardSize);
+    return reader.read();
+}
+
+// The naive way: the whole picture first, then scaled once.
+QImage readWholeThenScale(const QString& path) {
+    QImageReader reader(path);
+    return reader.read().scaled(PictureBoardSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Everything that shows the picture: every tile of the three boards, the sample and the
+// preview window. Each holder's pixmap is identified by its cache key.
+QList<qint64> shownPictures(frmmain& window) {
+    QList<qint64> keys;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const BoardView* view = window.boardView(slot);
+        for (int c = 0; c < view->grid().cellCount(); ++c) {
+            if (!view->cell(c)->isEmptyBox())
+                keys << view->cell(c)->image()->picture().cacheKey();
+        }
+    }
+    keys << window.findChild<QLabel*>(QStringLiteral("imgsam"))->pixmap().cacheKey();
+    const frmpic* preview = window.previewWindow();
+    keys << (preview ? preview->findChild<QLabel*>()->pixmap().cacheKey() : 0);
+    return keys;
+}
+
+// True when every holder has a picture and none still has the one it had before.
+bool allHoldNew(const QList<qint64>& before, const QList<qint64>& after) {
+    for (int i = 0; i < after.size(); ++i) {
+        if (after[i] == 0 || (i < before.size() && after[i] == before[i]))
+            return false;
+    }
+    return true;
+}
+
+std::set<int> tilesOf(const BoardView* view) {
+    std::set<int> tiles;
+    for (int c = 0; c < view->grid().cellCount(); ++c) {
+        if (!view->cell(c)->isEmptyBox())
+            tiles.insert(c);
+    }
+    return tiles;
+}
+
+QString describe(const QString& path) {
+    const QSize size = QImageReader(path).size();
+    return QStringLiteral("%1 %2×%3")
+        .arg(QFileInfo(path).fileName())
+        .arg(size.width())
+        .arg(size.height());
+}
+
+bool decodesWhole(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix != QLatin1String("jpg") && suffix != QLatin1String("jpeg");
+}
+
+} // namespace
+
+bool benchLoads(BenchWindow& bench, PaintCounter& paints, const QStringList& files, int runs,
+                int fullRuns) {
+    frmmain& window = bench.window();
+    bool allLoaded = true;
+    struct Result {
+        Samples game, shown, floor, full;
+    };
+    QList<Result> results;
+    for (const QString& file : files) {
+        Result r;
+        // The first load of each kind fills the file cache and loads the decoder.
+        bench.loadPicture(file);
+        readScaled(file);
+        // Taking turns, so that whatever else the machine does hits all three alike.
+        for (int i = 0; i < runs; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            const QImage floor = readScaled(file);
+            r.floor.add(elapsedMs(timer));
+            if (floor.isNull())
+                allLoaded = false;
+
+            const QList<qint64> before = shownPictures(window);
+            paints.reset();
+            const double held = bench.loadPicture(file);
+            timer.start();
+            const int slot = window.shownSlot();
+            const bool painted = paints.waitForCells(slot, tilesOf(window.boardView(slot)));
+            if (!allHoldNew(before, shownPictures(window)) || !painted) {
+                std::fprintf(stderr,
+                             "%s: the picture did not reach every board, the sample "
+                             "and the preview\n",
+                             qPrintable(file));
+                allLoaded = false;
+            }
+            r.game.add(held);
+            r.shown.add(held + elapsedMs(timer));
+
+            if (i < fullRuns) {
+                timer.start();
+                readWholeThenScale(file);
+                r.full.add(elapsedMs(timer));
+            }
+        }
+        results << r;
+    }
+
+    std::printf("Picture load (ms; %d runs, %d of the whole decode): game = file chosen → every "
+                "board, the sample and the preview hold it;\n  floor = QImageReader with "
+                "setScaledSize(420×325) alone; whole = full decode, then QImage::scaled\n",
+                runs, fullRuns);
+    std::printf(
+        "  %s%s%s%s%s%s%s%s\n", pad("picture", kLabelWidth).c_str(), pad("game", 22).c_str(),
+        pad("+ board on screen", 22).c_str(), pad("floor", 22).c_str(), pad("whole", 24).c_str(),
+        pad("game÷floor ≤1.3", 18).c_str(), pad("whole÷game ≥5", 27).c_str(), "whole÷floor");
+    for (int i = 0; i < files.size(); ++i) {
+        const Result& r = results[i];
+        const double toFloor = r.game.median() / r.floor.median();
+        const double fromWhole = r.full.median() / r.game.median();
+        const std::string floorVerdict =
+            ratio(r.game.median(), r.floor.median()) + " " + verdict(toFloor <= 1.3);
+        const std::string wholeVerdict =
+            ratio(r.full.median(), r.game.median()) + " " +
+            (decodesWhole(files[i]) ? std::string("n/a: decoded whole") : verdict(fromWhole >= 5));
+        std::printf("  %s%s%s%s%s%s%s%s\n",
+                    pad(describe(files[i]).toStdString(), kLabelWidth).c_str(),
+                    pad(spread(r.game), 22).c_str(), pad(spread(r.shown), 22).c_str(),
+                    pad(spread(r.floor), 22).c_str(), pad(spread(r.full), 24).c_str(),
+                    pad(floorVerdict, 18).c_str(), pad(wholeVerdict, 27).c_str(),
+                    ratio(r.full.median(), r.floor.median()).c_str());
+    }
+    std::printf("\n");
+    return allLoaded;
+}
+
+bool checkTurnedPhoto(BenchWindow& bench, const QString& file) {
+    frmmain& window = bench.window();
+    QElapsedTimer timer;
+    const double ms = bench.loadPicture(file);
+    timer.start();
+    readScaled(file);
+    const double floorMs = elapsedMs(timer);
+    const QImage board = window.boardView(kSlot5x5)->cell(0)->image()->picture().toImage();
+    const auto colourAt = [&board](double fx, double fy) {
+        return board.pixelColor(int(fx * board.width()), int(fy * board.height()));
+    };
+    const bool upright = board.size() == PictureBoardSize && colourAt(0.25, 0.25).red() > 200 &&
+                         colourAt(0.25, 0.25).green() < 60 && colourAt(0.75, 0.25).green() > 200 &&
+                         colourAt(0.75, 0.25).red() < 60 && colourAt(0.25, 0.75).blue() > 200 &&
+                         colourAt(0.25, 0.75).red() < 60 && colourAt(0.75, 0.75).red() > 200 &&
+                         colourAt(0.75, 0.75).green() > 200;
+    std::printf("Exif orientation: %s, tagged \"turn 90°\": board picture %d×%d, %s (load %.1f ms, "
+                "floor %.1f ms)\n\n",
+                qPrintable(describe(file)), board.width(), board.height(),
+                upright ? "upright and stretched to the board: ok" : "NOT UPRIGHT", ms, floorMs);
+    return upright;
+}
+
+int memoryProbe(const QString& how, const QString& file) {
+    std::unique_ptr<BenchWindow> bench;
+    if (how == QLatin1String("game")) {
+        bench = std::make_unique<BenchWindow>();
+        if (!bench->waitUntilActive())
+            return 2;
+    }
+    settle(300);
+    if (!resetPeakMemory())
+        return 3;
+    const ProcessMemory before = processMemory();
+    QImage image;
+    bool loaded = false;
+    if (bench) {
+        bench->loadPicture(file);
+        loaded = !bench->window().boardView(kSlot5x5)->cell(0)->image()->picture().isNull();
+    } else {
+        image = how == QLatin1String("floor") ? readScaled(file) : readWholeThenScale(file);
+        loaded = !image.isNull();
+    }
+    settle(300);
+    const ProcessMemory after = processMemory();
+    std::printf("rss_before=%ld rss_after=%ld hwm_after=%ld loaded=%d\n", before.rssKb, after.rssKb,
+                after.hwmKb, loaded ? 1 : 0);
+    return 0;
+}
+
+bool benchLoadMemory(const QString& self, const QString& photo24, const QString& photo48,
+                     int runs) {
+    struct Probe {
+        const char* label;
+        QString how;
+        QString file;
+        Samples growth, peak;
+        bool loaded = true;
+    };
+    Probe probes[] = {
+        {"24 MP, game", QStringLiteral("game"), photo24, {}, {}},
+        {"24 MP, floor (reader+scaled)", QStringLiteral("floor"), photo24, {}, {}},
+        {"24 MP, whole decode + scale", QStringLiteral("full"), photo24, {}, {}},
+        {"48 MP, game", QStringLiteral("game"), photo48, {}, {}},
+    };
+    bool ok = true;
+    for (int i = 0; i < runs; ++i) {
+        for (Probe& probe : probes) {
+            QProcess process;
+            process.start(self, {QStringLiteral("--memory-probe"), probe.how, probe.file});
+            if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+                std::fprintf(stderr, "memory probe %s failed (exit %d)\n", probe.label,
+                             process.exitCode());
+                ok = false;
+                continue;
+            }
+            QHash<QString, long> values;
+            for (const QByteArray& pair : process.readAllStandardOutput().trimmed().split(' ')) {
+                const QList<QByteArray> kv = pair.split('=');
+                if (kv.size() == 2)
+                    values.insert(QString::fromLatin1(kv[0]), kv[1].toLong());
+            }
+            probe.growth.add(double(values.value(QStringLiteral("rss_after")) -
+                                    values.value(QStringLiteral("rss_before"))) /
+                             1024.0);
+            probe.peak.add(double(values.value(QStringLiteral("hwm_after")) -
+                                  values.value(QStringLiteral("rss_before"))) /
+                           1024.0);
+            probe.loaded = probe.loaded && values.value(QStringLiteral("loaded")) == 1;
+        }
+    }
+    std::printf("Memory of one load (MB; a fresh process each time, %d runs): RSS growth = VmRSS "
+                "after − before, peak = VmHWM − VmRSS before\n",
+                runs);
+    std::printf("  %s%s%s%s\n", pad("", kLabelWidth).c_str(), pad("RSS growth", 24).c_str(),
+                pad("peak growth", 24).c_str(), "loaded");
+    for (const Probe& probe : probes) {
+        std::printf("  %s%s%s%s\n", pad(probe.label, kLabelWidth).c_str(),
+                    pad(spread(probe.growth), 24).c_str(), pad(spread(probe.peak), 24).c_str(),
+                    probe.loaded ? "yes" : "NO");
+    }
+    const double growth = probes[0].growth.median();
+    std::printf("  %s%s%s%s\n\n", pad("24 MP game: RSS growth", kLabelWidth).c_str(),
+                pad(format("%.1f MB", growth), 24).c_str(), pad("≤ 8 MB", 24).c_str(),
+                verdict(growth <= 8.0).c_str());
+    return ok && probes[3].loaded;
+}
