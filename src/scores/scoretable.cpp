@@ -1,14 +1,15 @@
 #include "scores/scoretable.h"
 
+#include "settings/settingtext.h"
+
 #include <utility>
 
 namespace {
 
 // Hand-edited values may be anything; only positive 16-bit numbers are results.
 qint16 movesFromText(const QString& text) {
-    bool ok = false;
-    const qint16 moves = text.toShort(&ok);
-    return ok && moves > 0 ? moves : qint16(0);
+    const qint16 moves = toInt16(text).value_or(0);
+    return moves > 0 ? moves : qint16(0);
 }
 
 } // namespace

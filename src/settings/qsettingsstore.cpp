@@ -1,5 +1,7 @@
 #include "settings/qsettingsstore.h"
 
+#include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -24,6 +26,18 @@ QString text(const QVariant& value) {
     return value.toString();
 }
 
+// QSettings guards its writes with <file>.lock. A run killed while creating that lock leaves it
+// empty, and QSettings would then wait half a minute, the game frozen, before taking it over. A
+// lock that names no process guards nothing and is removed at once.
+void removeBrokenLock(const QString& file) {
+    QLockFile lock(file + QStringLiteral(".lock"));
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    if (QFileInfo::exists(file + QStringLiteral(".lock")) && !lock.getLockInfo(&pid, &host, &app))
+        lock.removeStaleLockFile();
+}
+
 } // namespace
 
 QSettingsStore::QSettingsStore()
@@ -36,8 +50,9 @@ QSettings& QSettingsStore::settings(const QString& application) {
     const QString name = application.toLower();
     std::unique_ptr<QSettings>& settings = settings_[name];
     if (!settings) {
-        settings = std::make_unique<QSettings>(folder_ + u'/' + name + QStringLiteral(".conf"),
-                                               QSettings::IniFormat);
+        const QString file = folder_ + u'/' + name + QStringLiteral(".conf");
+        removeBrokenLock(file);
+        settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
         // QSettings writes a new file beside the old one and renames it over it, so a kill
         // mid-write leaves either the old settings or the new ones. That is the default; saying
         // so keeps it from ever falling back to rewriting the file in place.
