@@ -1,6 +1,6 @@
 #pragma once
 
-// The windows are laid out in fixed pixels for the small classic dialog fonts. Maps the font
-// names the windows ask for onto metric-compatible fonts that Linux desktops carry, and makes
-// the same small sans-serif face the program's default, so every caption fits its control.
+// The windows are laid out in fixed pixels for the small classic dialog fonts. Makes the
+// classic sans-serif face the program's default and maps the serif face of the help text onto
+// a metric-compatible font that Linux desktops carry, so every caption fits its control.
 void useClassicFonts();

@@ -1,6 +1,7 @@
 // Builds the main window's controls and menus at their fixed places.
 #include "app/frmmain.h"
 #include "board/boardview.h"
+#include "windows/classicform.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -17,33 +18,17 @@ constexpr QColor kDesignBackground(140, 149, 172);
 constexpr QColor kCaptionOlive(128, 128, 0);
 constexpr QColor kNumberCrimson(152, 12, 30);
 
-QFont counterFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(9.75);
-    font.setBold(true);
-    return font;
-}
-
 QLabel* counterLabel(const char* name, const QString& text, QRect geometry, const QColor& color,
                      QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
-    label->setFont(counterFont());
+    label->setFont(classicFont(9.75, true));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, color);
     label->setPalette(pal);
     return label;
-}
-
-QPushButton* button(const char* name, const QString& text, QRect geometry, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    return b;
 }
 
 QFrame* outline(const char* name, QRect geometry, QWidget* parent) {
@@ -105,18 +90,18 @@ void frmmain::buildControls() {
     lbltimer_ =
         counterLabel("lbltimer", QStringLiteral("0"), {177, 6, 80, 25}, kNumberCrimson, pictime);
 
-    cmdpic_ = button("cmdpic", tr("&Load Pic"), {16, 376, 65, 25}, client_);
-    cmdviewpic_ = button("cmdviewpic", tr("ViewPic"), {368, 376, 65, 25}, client_);
+    cmdpic_ = classicButton(client_, "cmdpic", tr("&Load Pic"), {16, 376, 65, 25});
+    cmdviewpic_ = classicButton(client_, "cmdviewpic", tr("ViewPic"), {368, 376, 65, 25});
     cmdviewpic_->setToolTip(tr("Keep Pressed"));
     cmdviewpic_->setEnabled(false);
-    cmdexit_ = button("cmdexit", tr("E&xit"), {16, 408, 65, 25}, client_);
-    cmdunsorted_ = button("cmdunsorted", tr("UnSorted"), {88, 408, 65, 25}, client_);
-    cmdscram_ = button("cmdscram", tr("Scramble"), {160, 408, 129, 25}, client_);
+    cmdexit_ = classicButton(client_, "cmdexit", tr("E&xit"), {16, 408, 65, 25});
+    cmdunsorted_ = classicButton(client_, "cmdunsorted", tr("UnSorted"), {88, 408, 65, 25});
+    cmdscram_ = classicButton(client_, "cmdscram", tr("Scramble"), {160, 408, 129, 25});
     cmdscram_->setToolTip(tr("ShortCut Key \"S\" "));
-    cmdhalt_ = button("cmdhalt", tr("Halt"), {296, 408, 65, 25}, client_);
+    cmdhalt_ = classicButton(client_, "cmdhalt", tr("Halt"), {296, 408, 65, 25});
     cmdhalt_->setToolTip(tr("ShortCut Key \"H\""));
     cmdhalt_->setEnabled(false);
-    cmdset_ = button("cmdset", tr("Set"), {368, 408, 65, 25}, client_);
+    cmdset_ = classicButton(client_, "cmdset", tr("Set"), {368, 408, 65, 25});
     cmdset_->setToolTip(tr("ShortCut Key \"T\""));
     cmdset_->setEnabled(false);
 

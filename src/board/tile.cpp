@@ -1,6 +1,7 @@
 #include "board/tile.h"
 
 #include "board/tileimage.h"
+#include "windows/classicform.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -19,11 +20,7 @@ Tile::Tile(QSize cellSize, QPoint homeOffset, const QString& numberText, QRect n
     number_->setGeometry(numberGeometry);
     number_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     number_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(9.75);
-    font.setBold(true);
-    number_->setFont(font);
+    number_->setFont(classicFont(9.75, true));
     placeImage();
 }
 

@@ -1,5 +1,7 @@
 #include "scores/frmscore.h"
 
+#include "windows/classicform.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,11 +10,6 @@
 
 namespace {
 
-// The layout is drawn in twips; the toolkit works in pixels.
-QRect twips(int left, int top, int width, int height) {
-    return {qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0)};
-}
-
 // The window's outer heights are 3055 and 2055 twips. A fixed single-border window of the
 // layout's era spends 375 twips on its title bar and borders, which leaves the short window's
 // client area ending exactly where the name frame begins.
@@ -20,40 +17,15 @@ constexpr int clientWidth = 5190;
 constexpr int clientHeightRanked = 3055 - 375;
 constexpr int clientHeightUnranked = 2055 - 375;
 
-QFont windowFont() {
-    // The layout was measured in MS Sans Serif; where it is missing, a face of Arial's width
-    // keeps the captions inside their labels (the usual sans-serif fallback is much wider).
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Nimbus Sans")});
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-QFont boldFont() {
-    QFont font = windowFont();
-    font.setBold(true);
-    return font;
-}
-
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
               Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setGeometry(geometry);
-    l->setFont(boldFont());
+    l->setFont(classicFont(8.25, true));
     l->setAlignment(alignment);
     l->setTextFormat(Qt::PlainText);
     return l;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace
@@ -62,7 +34,7 @@ frmscore::frmscore(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmscore"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr(" Game Over"));
-    setFont(windowFont());
+    setFont(classicFont());
 
     label(this, "lblnomoves", tr("Number of Moves :"), twips(240, 480, 1695, 375),
           Qt::AlignRight | Qt::AlignTop);
@@ -70,8 +42,8 @@ frmscore::frmscore(QWidget* parent) : QDialog(parent) {
     label(this, "lblnotime", tr("Time Taken :"), twips(480, 1080, 1455, 375),
           Qt::AlignRight | Qt::AlignTop);
     lbltottime_ = label(this, "lbltottime", tr("0"), twips(1950, 1080, 1605, 375));
-    auto* cmdplay = button(this, "cmdplay", tr("&Play Again"), twips(3720, 360, 1095, 375));
-    auto* cmdclose = button(this, "cmdclose", tr("&Close"), twips(3720, 1080, 1095, 375));
+    auto* cmdplay = classicButton(this, "cmdplay", tr("&Play Again"), twips(3720, 360, 1095, 375));
+    auto* cmdclose = classicButton(this, "cmdclose", tr("&Close"), twips(3720, 1080, 1095, 375));
 
     fra1_ = new QGroupBox(tr("Least Moves"), this);
     fra1_->setObjectName(QStringLiteral("fra1"));
@@ -82,11 +54,11 @@ frmscore::frmscore(QWidget* parent) : QDialog(parent) {
     lblname->setBuddy(txtname_);
     txtname_->setObjectName(QStringLiteral("txtname"));
     txtname_->setGeometry(twips(1320, 320, 1935, 375));
-    txtname_->setFont(boldFont());
+    txtname_->setFont(classicFont(8.25, true));
     txtname_->setMaxLength(10);
     // The blank is there to be confirmed or typed over, whatever way the box gets the focus.
     txtname_->selectAll();
-    auto* cmdok = button(fra1_, "cmdok", tr("&Ok"), twips(3480, 320, 1095, 375));
+    auto* cmdok = classicButton(fra1_, "cmdok", tr("&Ok"), twips(3480, 320, 1095, 375));
 
     setTabOrder(txtname_, cmdplay);
     setTabOrder(cmdplay, cmdclose);

@@ -1,6 +1,7 @@
 #include "scores/frmtopscores.h"
 
 #include "scores/scoretables.h"
+#include "windows/classicform.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -8,30 +9,8 @@
 
 namespace {
 
-// The layout is drawn in twips; the toolkit works in pixels.
-QRect twips(int left, int top, int width, int height) {
-    return {qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0)};
-}
-
 QString element(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-QFont windowFont() {
-    // The layout was measured in MS Sans Serif; where it is missing, a face of Arial's width
-    // keeps the rows inside their labels (the usual sans-serif fallback is much wider).
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Nimbus Sans")});
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-QFont boldFont() {
-    QFont font = windowFont();
-    font.setBold(true);
-    return font;
 }
 
 QLabel* label(QWidget* parent, const QString& name, const QRect& geometry) {
@@ -43,27 +22,19 @@ QLabel* label(QWidget* parent, const QString& name, const QRect& geometry) {
     return l;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 frmtopscores::frmtopscores(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmtopscores"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Top Least Moves"));
-    setFont(windowFont());
+    setFont(classicFont());
     setFixedSize(twips(0, 0, 4455, 6165).size());
 
-    buttons_[2] = button(this, "cmd3x3", tr("3x3"), twips(240, 360, 1095, 375));
-    buttons_[1] = button(this, "cmd4x4", tr("4x4"), twips(1680, 360, 1095, 375));
-    buttons_[0] = button(this, "cmd5x5", tr("5x5"), twips(3120, 360, 1095, 375));
-    auto* cmdclose = button(this, "cmdclose", tr("&Close"), twips(3240, 5640, 975, 375));
+    buttons_[2] = classicButton(this, "cmd3x3", tr("3x3"), twips(240, 360, 1095, 375));
+    buttons_[1] = classicButton(this, "cmd4x4", tr("4x4"), twips(1680, 360, 1095, 375));
+    buttons_[0] = classicButton(this, "cmd5x5", tr("5x5"), twips(3120, 360, 1095, 375));
+    auto* cmdclose = classicButton(this, "cmdclose", tr("&Close"), twips(3240, 5640, 975, 375));
 
     const std::array<QString, SlotCount> banners{
         tr("Top 5x5 Least Moves"), tr("Top 4x4 Least Moves"), tr("Top 3x3 Least Moves")};
@@ -77,12 +48,12 @@ frmtopscores::frmtopscores(QWidget* parent) : QDialog(parent) {
 
         QLabel* banner = label(panel, element("lbl3x3", k), twips(0, 0, 4150, 375));
         banner->setText(banners[k]);
-        banner->setFont(boldFont());
+        banner->setFont(classicFont(8.25, true));
         banner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
         QLabel* heading = label(panel, element("lblbanner", k), twips(120, 480, 3975, 375));
         heading->setText(tr("  Names                                Moves"));
-        heading->setFont(boldFont());
+        heading->setFont(classicFont(8.25, true));
 
         for (int r = 0; r < RowCount; ++r) {
             const int e = RowCount * k + r;

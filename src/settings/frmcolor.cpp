@@ -1,6 +1,7 @@
 #include "settings/frmcolor.h"
 
 #include "settings/colorvalue.h"
+#include "windows/classicform.h"
 
 #include <QFont>
 #include <QGroupBox>
@@ -9,17 +10,6 @@
 #include <utility>
 
 namespace {
-
-QFont windowFont() {
-    // The layout was measured in MS Sans Serif; where it is missing, a face of Arial's width
-    // keeps the captions inside their labels (the usual sans-serif fallback is much wider).
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Nimbus Sans")});
-    font.setPointSizeF(8.25);
-    return font;
-}
 
 QLabel* caption(QWidget* frame, const char* name, const QString& text, const QRect& geometry) {
     auto* label = new QLabel(text, frame);
@@ -39,15 +29,6 @@ QLabel* swatch(QWidget* frame, const char* name, const QRect& geometry) {
     label->setLineWidth(1);
     label->setAutoFillBackground(true);
     return label;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    // Enter means OK wherever the focus is, so no other button may take over as default.
-    b->setAutoDefault(false);
-    return b;
 }
 
 void paint(QLabel* swatch, qint32 value) {
@@ -74,7 +55,7 @@ frmcolor::frmcolor(ColorChooser chooser, QWidget* parent)
       chooser_(std::move(chooser)) {
     setObjectName(QStringLiteral("frmcolor"));
     setWindowTitle(tr("Change Colors"));
-    setFont(windowFont());
+    setFont(classicFont());
     setFixedSize(393, 194);
 
     auto* fracolor = new QGroupBox(tr("Select the colors"), this);
@@ -86,22 +67,22 @@ frmcolor::frmcolor(ColorChooser chooser, QWidget* parent)
         caption(fracolor, "lblcolnum", tr("Color of the Numbers:"), {8, 40, 113, 17});
     lblnumcol_ = swatch(fracolor, "lblnumcol", {128, 40, 33, 17});
     lblcolnum->setBuddy(lblnumcol_);
-    auto* cmdcolnum = button(fracolor, "cmdcolnum", tr("Change"), {184, 35, 57, 25});
+    auto* cmdcolnum = classicButton(fracolor, "cmdcolnum", tr("Change"), {184, 35, 57, 25});
 
     QLabel* lblcolback = caption(fracolor, "lblcolback", tr("Background color:"), {8, 80, 113, 25});
     lblbkcol_ = swatch(fracolor, "lblbkcol", {128, 80, 33, 17});
     lblcolback->setBuddy(lblbkcol_);
-    auto* cmdcolbk = button(fracolor, "cmdcolbk", tr("Change"), {184, 77, 57, 25});
+    auto* cmdcolbk = classicButton(fracolor, "cmdcolbk", tr("Change"), {184, 77, 57, 25});
 
     QLabel* lblcolbox = caption(fracolor, "lblcolbox", tr("Empty box color:"), {40, 120, 81, 25});
     lblboxcol_ = swatch(fracolor, "lblboxcol", {128, 120, 33, 17});
     lblcolbox->setBuddy(lblboxcol_);
-    auto* cmdcolbox = button(fracolor, "cmdcolbox", tr("Change"), {184, 117, 57, 25});
+    auto* cmdcolbox = classicButton(fracolor, "cmdcolbox", tr("Change"), {184, 117, 57, 25});
 
-    auto* cmdcolok = button(this, "cmdcolok", tr("&OK"), {296, 40, 81, 25});
+    auto* cmdcolok = classicButton(this, "cmdcolok", tr("&OK"), {296, 40, 81, 25});
     cmdcolok->setDefault(true);
-    auto* cmdcolcancel = button(this, "cmdcolcancel", tr("&Cancel"), {296, 88, 81, 25});
-    auto* cmddefault = button(this, "cmddefault", tr("&Default"), {296, 136, 81, 25});
+    auto* cmdcolcancel = classicButton(this, "cmdcolcancel", tr("&Cancel"), {296, 88, 81, 25});
+    auto* cmddefault = classicButton(this, "cmddefault", tr("&Default"), {296, 136, 81, 25});
 
     // Until the stored colours are read in, the swatches show the built-in ones.
     setNumColor(DefaultNumColorValue);

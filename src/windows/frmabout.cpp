@@ -1,5 +1,7 @@
 #include "windows/frmabout.h"
 
+#include "windows/classicform.h"
+
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -45,9 +47,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     picIcon->setAccessibleName(tr("Quadrello"));
 
     QLabel* lblTitle = addLabel(this, "lblTitle", tr("QuAdReLlO"), {70, 16, 259, 32});
-    QFont titleFont(QStringLiteral("MS Sans Serif"), 12, QFont::Bold);
-    titleFont.setStyleHint(QFont::SansSerif);
-    lblTitle->setFont(titleFont);
+    lblTitle->setFont(classicFont(12, true));
 
     addLabel(this, "lblVersion", tr(" Version : 1.00.00"), {70, 52, 259, 15});
 

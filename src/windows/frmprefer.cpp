@@ -1,19 +1,12 @@
 #include "windows/frmprefer.h"
 
+#include "windows/classicform.h"
+
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
-
-namespace {
-
-// The layout is drawn in twips; the toolkit works in pixels.
-QRect twips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
-} // namespace
 
 frmprefer::frmprefer(QWidget* parent)
     : QWidget(parent, Qt::Dialog), m_group(new QButtonGroup(this)) {
