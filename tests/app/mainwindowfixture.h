@@ -1,16 +1,17 @@
 #pragma once
 
 #include "app/frmmain.h"
+#include "board/boardview.h"
 #include "settings/memorysettingsstore.h"
 #include "support/scriptedrandom.h"
 #include "windows/frmprefer.h"
 
 #include <QApplication>
-#include <QColor>
 #include <QLabel>
 #include <QPushButton>
 #include <QQueue>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 // A main window on an in-memory store, with a scripted random source and scripted answers
@@ -20,19 +21,15 @@ struct MainWindowFixture {
     ScriptedRandom random{{0.3f, 0.9f, 0.1f, 0.6f, 0.45f}};
     QQueue<QString> fileAnswers;                // an empty string answers "cancel"
     QQueue<std::optional<QColor>> colorAnswers; // nullopt answers "cancel"
-    QStringList fileTitles;
-    QStringList colorTitles;
     std::unique_ptr<frmmain> window;
 
     void open() {
         window = std::make_unique<frmmain>(frmmain::Services{
             store, random,
-            [this](QWidget*, const QString& title, const QStringList&) {
-                fileTitles << title;
+            [this](QWidget*, const QString&, const QStringList&) {
                 return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
             },
-            [this](QWidget*, const QString& title) -> std::optional<QColor> {
-                colorTitles << title;
+            [this](QWidget*, const QString&) {
                 return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.dequeue();
             }});
         window->show();
@@ -46,6 +43,8 @@ struct MainWindowFixture {
     QPushButton* button(const char* name) const { return find<QPushButton>(name); }
     QString label(const char* name) const { return find<QLabel>(name)->text(); }
     void click(const char* name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
+    BoardView* view(int slot = kSlot4x4) const { return window->boardView(slot); }
+    bool ticking(int slot = kSlot4x4) const { return window->clock(slot)->isActive(); }
 
     // A key pressed while `target` has the focus, as a player would press it.
     void press(QWidget* target, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
@@ -64,10 +63,13 @@ struct MainWindowFixture {
     void choose(int slot) {
         click("cmdpfr");
         static constexpr const char* options[] = {"opt3", "opt2", "opt1"};
-        QWidget* prefer = window->preferencesWindow();
-        QTest::mouseClick(prefer->findChild<QAbstractButton*>(QLatin1String(options[slot])),
-                          Qt::LeftButton);
-        QTest::mouseClick(prefer->findChild<QAbstractButton*>(QStringLiteral("cmdok")),
-                          Qt::LeftButton);
+        for (const char* name : {options[slot], "cmdok"})
+            QTest::mouseClick(window->preferencesWindow()->findChild<QAbstractButton*>(name),
+                              Qt::LeftButton);
     }
+};
+
+// The window opened on an empty store.
+struct OpenMainWindow : MainWindowFixture {
+    OpenMainWindow() { open(); }
 };

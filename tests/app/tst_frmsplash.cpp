@@ -1,50 +1,68 @@
 #include "app/frmsplash.h"
+#include "app/translations.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
-// How the player leaves the splash: Play, a click anywhere, any key, or Exit (and the close box).
 class tst_frmsplash : public QObject {
     Q_OBJECT
 private slots:
-    void leavingTheSplash_data();
-    void leavingTheSplash();
-};
+    // Every case starts from the program's English texts.
+    void cleanup() { qDeleteAll(qApp->findChildren<QTranslator*>()); }
 
-void tst_frmsplash::leavingTheSplash_data() {
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<bool>("plays");
-    QTest::newRow("Play") << "cmdplay" << true;
-    QTest::newRow("click on the picture") << "click" << true;
-    QTest::newRow("a letter key") << "key" << true;
-    QTest::newRow("Exit") << "cmdext" << false;
-    QTest::newRow("close box") << "close" << false;
-}
+    // Play, a click anywhere or any key leads on to the game; Exit and the close box end.
+    void leavingTheSplash_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Play") << "cmdplay";
+        QTest::newRow("click on the picture") << "click";
+        QTest::newRow("a letter key") << "key";
+        QTest::newRow("Exit") << "cmdext";
+        QTest::newRow("close box") << "close";
+    }
 
-void tst_frmsplash::leavingTheSplash() {
-    QFETCH(QString, how);
-    QFETCH(bool, plays);
-    frmSplash splash;
-    splash.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&splash));
-    QCOMPARE(splash.size(), QSize(536, 228));
-    QSignalSpy play(&splash, &frmSplash::playChosen);
-    QSignalSpy exit(&splash, &frmSplash::exitChosen);
-    if (how == "click")
+    void leavingTheSplash() {
+        QFETCH(QString, how);
+        frmSplash splash;
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        QSignalSpy play(&splash, &frmSplash::playChosen);
+        QSignalSpy exit(&splash, &frmSplash::exitChosen);
+        if (how == "click")
+            QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(100, 100));
+        else if (how == "key")
+            QTest::keyClick(&splash, Qt::Key_Q);
+        else if (how == "close")
+            splash.close();
+        else
+            QTest::mouseClick(splash.findChild<QPushButton*>(how), Qt::LeftButton);
+        QCOMPARE(play.count() == 1, how != "cmdext" && how != "close");
+        QVERIFY(!splash.isVisible());
+        // A second click while the splash goes away must not lead on twice.
         QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(100, 100));
-    else if (how == "key")
-        QTest::keyClick(&splash, Qt::Key_Q);
-    else if (how == "close")
-        splash.close();
-    else
-        QTest::mouseClick(splash.findChild<QPushButton*>(how), Qt::LeftButton);
-    // A second click while the splash goes away must not lead on twice.
-    QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(100, 100));
-    QCOMPARE(play.count(), plays ? 1 : 0);
-    QCOMPARE(exit.count(), plays ? 0 : 1);
-    QVERIFY(!splash.isVisible());
-}
+        QCOMPARE(play.count() + exit.count(), 1);
+    }
+
+    // German where the player's language is German; English everywhere else.
+    void speaksThePlayersLanguage_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("play");
+        QTest::newRow("German") << "de_DE"
+                                << "Spielen";
+        QTest::newRow("English") << "en_US"
+                                 << "Play";
+        QTest::newRow("C locale") << "C"
+                                  << "Play";
+    }
+
+    void speaksThePlayersLanguage() {
+        QFETCH(QString, locale);
+        QFETCH(QString, play);
+        QCOMPARE(installTranslations(*qApp, QLocale(locale)), locale.startsWith("de"));
+        QCOMPARE(frmSplash().findChild<QPushButton*>("cmdplay")->text(), play);
+    }
+};
 
 QTEST_MAIN(tst_frmsplash)
 #include "tst_frmsplash.moc"

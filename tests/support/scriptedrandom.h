@@ -9,11 +9,7 @@ class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(QList<float> values) : values_(std::move(values)) {}
 
-    float next() override {
-        const float v = values_[draws_ % values_.size()];
-        ++draws_;
-        return v;
-    }
+    float next() override { return values_[draws_++ % values_.size()]; }
     int draws() const { return static_cast<int>(draws_); }
 
 private:

@@ -1,7 +1,7 @@
+#include "windows/accessiblecontrols.h"
 #include "windows/frmabout.h"
 #include "windows/frmhelp.h"
 
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -12,14 +12,6 @@ class tst_aboutandhelp : public QObject {
     Q_OBJECT
 
 private slots:
-    void aboutShowsTitleAndIcon() {
-        frmAbout window;
-        QCOMPARE(window.windowTitle() + '|' + window.findChild<QLabel*>("lblTitle")->text() + '|' +
-                     window.findChild<QLabel*>("lblVersion")->text(),
-                 "About Quadrello|QuAdReLlO| Version : 1.00.00");
-        QCOMPARE(window.findChild<QLabel*>("picIcon")->pixmap().size(), QSize(32, 32));
-    }
-
     // Both go away when closed: About by Enter or Esc, Help by its button.
     void closesAndGoes() {
         for (const auto& [help, key] :
@@ -27,9 +19,9 @@ private slots:
             QPointer<QWidget> window = help ? static_cast<QWidget*>(new frmHelp) : new frmAbout;
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
-            auto* button = window->findChild<QPushButton*>();
-            QCOMPARE(button->text(), help ? "&Close" : "OK");
-            help ? QTest::mouseClick(button, Qt::LeftButton) : QTest::keyClick(window, key);
+            QCOMPARE(namelessControls(window), QStringList());
+            help ? QTest::mouseClick(window->findChild<QPushButton*>(), Qt::LeftButton)
+                 : QTest::keyClick(window, key);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(window.isNull());
         }
@@ -44,7 +36,6 @@ private slots:
         QCOMPARE(lines.size(), 35);
         for (QString& line : lines)
             line = line.startsWith("  ") ? "> " + line.trimmed() : line;
-        QCOMPARE(lines.mid(0, 3), (QStringList{"> ", " -How to Play?", "> "}));
         QCOMPARE(lines.mid(21),
                  (QStringList{" Enjoy!", "> ", " -Keys' functions:", "> ",
                               " Arrow keys- To move the pieces up, down, right, or left.",
