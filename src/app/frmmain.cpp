@@ -4,6 +4,7 @@
 #include "board/boardview.h"
 #include "settings/frmcolor.h"
 #include "settings/settingsstore.h"
+#include "windows/builtinpicture.h"
 #include "windows/frmabout.h"
 #include "windows/frmhelp.h"
 #include "windows/frmprefer.h"
@@ -27,14 +28,14 @@ constexpr std::array<int, kSlotCount> kKeyOrder{kSlot4x4, kSlot5x5, kSlot3x3};
 } // namespace
 
 frmmain::frmmain(Services services, QWidget* parent)
-    : QMainWindow(parent), services_(std::move(services)), scores_(services_.store) {
+    : QWidget(parent), services_(std::move(services)), scores_(services_.store) {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(tr("Quadrello"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/quadrello-%1.png").arg(size));
+    for (int size : {16, 24, 32, 48, 64})
+        icon.addPixmap(builtInPicture(QStringLiteral(":/icons/quadrello-%1.png").arg(size)));
     setWindowIcon(icon);
     buildControls();
     buildMenus();
@@ -239,7 +240,7 @@ bool frmmain::eventFilter(QObject* watched, QEvent* event) {
     default:
         break;
     }
-    return QMainWindow::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmmain::showSlot(int slot) {

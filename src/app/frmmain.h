@@ -13,8 +13,8 @@
 #include "windows/frmabout.h"
 #include "windows/frmhelp.h"
 
-#include <QMainWindow>
 #include <QPointer>
+#include <QWidget>
 #include <array>
 
 class BoardView;
@@ -35,7 +35,7 @@ class frmprefer;
 // panel and the menus. It owns the game state of the whole run and is the target of every
 // command; its routines call the models, update the controls and hand the focus back to the
 // board.
-class frmmain : public QMainWindow {
+class frmmain : public QWidget {
     Q_OBJECT
 public:
     // The platform pieces the game reaches for, handed in so tests can script them.

@@ -1,6 +1,7 @@
 // Builds the main window's controls and menus at their fixed places.
 #include "app/frmmain.h"
 #include "board/boardview.h"
+#include "windows/builtinpicture.h"
 #include "windows/classicform.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 constexpr QColor kDesignBackground(140, 149, 172);
@@ -49,12 +51,11 @@ void frmmain::buildControls() {
     QPalette pal = client_->palette();
     pal.setColor(QPalette::Window, kDesignBackground);
     client_->setPalette(pal);
-    setCentralWidget(client_);
 
     auto* imgname = new QLabel(client_);
     imgname->setObjectName(QStringLiteral("imgname"));
     imgname->setGeometry(10, 1, 430, 28);
-    imgname->setPixmap(QPixmap(QStringLiteral(":/title.png")));
+    imgname->setPixmap(builtInPicture(QStringLiteral(":/title.png")));
     imgname->setScaledContents(true);
     imgname->setAccessibleName(tr("Quadrello"));
     outline("Shape1", {8, 32, 433, 337}, client_);
@@ -120,7 +121,7 @@ void frmmain::buildOptionsPanel(QWidget* client) {
         b->setObjectName(QLatin1String(name));
         b->setGeometry(geometry);
         b->setText(text);
-        b->setIcon(QIcon(face));
+        b->setIcon(builtInPicture(face));
         b->setIconSize({68, 38});
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         return b;
@@ -150,7 +151,14 @@ void frmmain::buildOptionsPanel(QWidget* client) {
 }
 
 void frmmain::buildMenus() {
-    QMenuBar* bar = menuBar();
+    // A plain window with the menu bar above the client area: a QMainWindow's dock and tool bar
+    // machinery would cost memory for nothing here.
+    auto* bar = new QMenuBar(this);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSpacing(0);
+    frame->setMenuBar(bar);
+    frame->addWidget(client_);
     const auto item = [](QMenu* menu, const char* name, const QString& text) {
         QAction* a = menu->addAction(text);
         a->setObjectName(QLatin1String(name));

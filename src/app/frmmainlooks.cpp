@@ -6,6 +6,7 @@
 #include "settings/frmpic.h"
 #include "settings/picturefilter.h"
 #include "settings/pictureloader.h"
+#include "windows/builtinpicture.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -87,8 +88,8 @@ void frmmain::Numbers() {
     for (BoardView* view : picmod_)
         view->setNumbersShown(show);
     cmdnum_->setText(show ? tr("Numbered") : tr("UN-Numbered"));
-    cmdnum_->setIcon(QIcon(show ? QStringLiteral(":/faces/numbered.png")
-                                : QStringLiteral(":/faces/unnumbered.png")));
+    cmdnum_->setIcon(builtInPicture(show ? QStringLiteral(":/faces/numbered.png")
+                                         : QStringLiteral(":/faces/unnumbered.png")));
     intNumOff_ = show ? 0 : 1;
     SetpicFocus();
 }
@@ -100,8 +101,8 @@ void frmmain::Grid() {
     for (BoardView* view : picmod_)
         view->setGridShown(show);
     cmdgrid_->setText(show ? tr("Grid ON") : tr("Grid OFF"));
-    cmdgrid_->setIcon(
-        QIcon(show ? QStringLiteral(":/faces/gridon.png") : QStringLiteral(":/faces/gridoff.png")));
+    cmdgrid_->setIcon(builtInPicture(show ? QStringLiteral(":/faces/gridon.png")
+                                          : QStringLiteral(":/faces/gridoff.png")));
     intGridOff_ = show ? 0 : 1;
     SetpicFocus();
 }

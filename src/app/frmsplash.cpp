@@ -1,30 +1,19 @@
 #include "app/frmsplash.h"
 
-#include <QImageReader>
+#include "windows/builtinpicture.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 
-namespace {
-// The splash's pictures are PNG files built into the program, read as such. Left to guess the
-// format, Qt would first load every image plugin on the system (a megabyte and a few
-// milliseconds) before the splash could show, and QPixmap(file name) would keep a copy in the
-// pixmap cache after the splash is gone.
-QPixmap builtInPng(const QString& path) {
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
-}
-} // namespace
-
 frmSplash::frmSplash(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      background_(builtInPng(QStringLiteral(":/splash.png"))) {
+      background_(builtInPicture(QStringLiteral(":/splash.png"))) {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral(" "));
     setAccessibleName(tr("Quadrello"));
-    setWindowIcon(QIcon(builtInPng(QStringLiteral(":/icons/quadrello-32.png"))));
+    setWindowIcon(QIcon(builtInPicture(QStringLiteral(":/icons/quadrello-32.png"))));
     setFixedSize(536, 228);
 
     auto* cmdplay = new QPushButton(tr("Play"), this);

@@ -1,4 +1,4 @@
-#include "app/classicfonts.h"
+#include "app/classiclook.h"
 #include "app/frmmain.h"
 #include "app/frmsplash.h"
 #include "app/translations.h"
@@ -9,7 +9,10 @@
 #include "settings/qsettingsstore.h"
 
 #include <QApplication>
+#include <QtPlugin>
 #include <memory>
+
+Q_IMPORT_PLUGIN(BuiltInPngPlugin)
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -18,7 +21,7 @@ int main(int argc, char* argv[]) {
     // The program ends exactly when the main window has saved, or when the splash says Exit.
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quadrello.Quadrello"));
-    useClassicFonts();
+    useClassicLook();
     installTranslations(app);
 
     auto splash = std::make_unique<frmSplash>();

@@ -1,5 +1,6 @@
 #include "windows/frmabout.h"
 
+#include "windows/builtinpicture.h"
 #include "windows/classicform.h"
 
 #include <QFont>
@@ -43,7 +44,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(16, 16, 32, 32);
-    picIcon->setPixmap(QPixmap(QStringLiteral(":/icons/keypad.png")));
+    picIcon->setPixmap(builtInPicture(QStringLiteral(":/icons/keypad.png")));
     picIcon->setAccessibleName(tr("Quadrello"));
 
     QLabel* lblTitle = addLabel(this, "lblTitle", tr("QuAdReLlO"), {70, 16, 259, 32});

@@ -95,10 +95,10 @@ private slots:
     void optionsTogglesThePanelAndShortcutItemsDoNothing() {
         OpenMainWindow g;
         g.press(g.view(), Qt::Key_O);
-        QTRY_COMPARE(g.window->centralWidget()->width(), 450);
+        QTRY_COMPARE(g.find("client")->width(), 450);
         QVERIFY(!g.find<QAction>("mnuoptions")->isChecked() && !g.find("fra1")->isVisible());
         g.find<QAction>("mnuoptions")->trigger();
-        QTRY_COMPARE(g.window->centralWidget()->width(), 635);
+        QTRY_COMPARE(g.find("client")->width(), 635);
         for (const char* name : {"mnuscrm", "mnugrid", "mnunumber", "mnuset", "mnuhalt"}) {
             QVERIFY2(g.find<QAction>(name) && g.find<QAction>(name)->shortcut().isEmpty(), name);
             g.find<QAction>(name)->trigger();

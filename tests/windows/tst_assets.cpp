@@ -16,7 +16,7 @@ private slots:
              {"numbered", "unnumbered", "gridon", "gridoff", "color", "preferences"})
             QTest::addRow("face %s", name) << QString(":/faces/%1.png").arg(name) << QSize(68, 38);
         QTest::newRow("About icon") << ":/icons/keypad.png" << QSize(32, 32);
-        for (const int side : {16, 24, 32, 48, 64, 128, 256})
+        for (const int side : {16, 24, 32, 48, 64})
             QTest::addRow("window icon %d", side)
                 << QString(":/icons/quadrello-%1.png").arg(side) << QSize(side, side);
     }

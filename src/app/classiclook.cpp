@@ -1,11 +1,13 @@
-#include "app/classicfonts.h"
+#include "app/classiclook.h"
 
 #include "windows/classicform.h"
 
 #include <QApplication>
 #include <QFont>
 
-void useClassicFonts() {
+void useClassicLook() {
+    // Built into every Qt; should it be missing, the platform's style stays.
+    QApplication::setStyle(QStringLiteral("Windows"));
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
                                 QStringLiteral("DejaVu Serif")});
