@@ -227,8 +227,10 @@ bool frmmain::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
         // Any widget of this window may be the first to receive a key. A key that a board
         // takes is consumed there; one that no board takes travels on to the parents, which is
-        // harmless since without an active board the handler changes nothing.
-        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this)
+        // harmless since without an active board the handler changes nothing. While a menu is
+        // open the keys are the menu's, even those it hands on to the menu bar.
+        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this &&
+            QApplication::activePopupWidget() == nullptr)
             return Form_KeyDown(static_cast<QKeyEvent*>(event)->key());
         break;
     case QEvent::MouseButtonPress:

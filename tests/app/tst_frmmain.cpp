@@ -3,6 +3,8 @@
 #include "windows/accessiblecontrols.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 
 class tst_frmmain : public QObject {
     Q_OBJECT
@@ -35,6 +37,13 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), g.view());
         QCOMPARE(g.label("lblnummov"), QStringLiteral("0")); // free play counts nothing
         QVERIFY(!g.ticking());
+        // While a menu is open the arrows choose its items, even those it hands to the bar.
+        auto* bar = g.window->findChild<QMenuBar*>();
+        bar->setActiveAction(g.find<QMenu>("mnuview")->menuAction());
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QTest::keyClick(bar, Qt::Key_Left);
+        QCOMPARE(g.find<Tile>("pic2(14)")->pos(), QPoint(315, 243));
+        QApplication::activePopupWidget()->close();
         g.press(g.button("cmdscram"), Qt::Key_Space);
         g.press(g.button("cmdscram"), Qt::Key_Return);
         QCOMPARE(g.window->counters(kSlot4x4).scrambled, 0);
