@@ -1,5 +1,6 @@
 // In-process figures of the game: picture loads, moves and scrambles, measured in the real main
 // window on the screen (run it on an X display, e.g. Xvfb).
+#include "app/classiclook.h"
 #include "benchwindow.h"
 #include "loadbench.h"
 #include "paintcounter.h"
@@ -8,10 +9,15 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QtPlugin>
 #include <cstdio>
+
+// Built like the game: its style, fonts and reader of built-in pictures.
+Q_IMPORT_PLUGIN(BuiltInPngPlugin)
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    useClassicLook();
     const QStringList args = QApplication::arguments();
     if (args.size() == 4 && args[1] == QLatin1String("--memory-probe"))
         return memoryProbe(args[2], args[3]);
