@@ -140,6 +140,8 @@ void frmmain::buildOptionsPanel(QWidget* client) {
     chkauto_ = new QCheckBox(tr("Enable Auto Scramble"), fra1_);
     chkauto_->setObjectName(QStringLiteral("chkauto"));
     chkauto_->setGeometry(16, 168, 128, 17);
+    // It shows the window's background colour; a button's own background would be its face.
+    chkauto_->setBackgroundRole(QPalette::Window);
     chkauto_->setAutoFillBackground(true);
 
     imgsam_ = new QLabel(fra1_);

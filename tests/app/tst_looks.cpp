@@ -85,6 +85,9 @@ private slots:
             g.click(button);
         QCOMPARE(g.store.GetSetting("quadrello", "color", "numcolor", ""), "128");
         QCOMPARE(g.view()->emptyBox()->background(), QColor(140, 149, 172));
+        // The check box sits on the panel in the same colour, right of its caption.
+        auto* box = g.find<QCheckBox>("chkauto");
+        QCOMPARE(box->grab().toImage().pixelColor(box->width() - 1, 0), QColor(140, 149, 172));
     }
 
     void aLoadedPictureShowsOnTheTilesAndInThePreview() {
