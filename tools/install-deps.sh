@@ -9,7 +9,7 @@ packages=(
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     xvfb xauth xdotool imagemagick x11-utils
     libx11-dev libxdamage-dev libxtst-dev libjpeg-dev
-    desktop-file-utils appstream dpkg-dev file groff-base
+    desktop-file-utils appstream dpkg-dev file groff-base lintian
     valgrind
 )
 

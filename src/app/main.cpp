@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("quadrello"));
     // The program ends exactly when the main window has saved, or when the splash says Exit.
     QApplication::setQuitOnLastWindowClosed(false);
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quadrello.Quadrello"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUADRELLO_APP_ID));
     useClassicLook();
     installTranslations(app);
 

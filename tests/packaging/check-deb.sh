@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder, unpacks it into a scratch root and checks that
-# it holds exactly the game's files, that its dependencies were read from the binary, that the
-# metadata agrees with the installed tree, and that the installed program starts and shows its
-# splash window on a virtual screen.
+# it holds exactly the game's files, that its dependencies were read from the binary, that its
+# version is the one the metadata's release and the changelog name, that the metadata agrees
+# with the installed tree, that lintian finds no error and no warning in it (where lintian is
+# installed), and that the installed program starts from its desktop entry and shows its splash
+# window on a virtual screen.
 #
 # Usage: check-deb.sh CPACK BUILD_DIR WORK_DIR APP_ID
 # Exits 77 (skipped) when a tool it needs is not installed.
 set -euo pipefail
 cpack=$1 build=$2 work=$3 app_id=$4
 
-for tool in dpkg-deb dpkg-shlibdeps dpkg-query appstreamcli Xvfb xdotool xwininfo xprop import \
-            convert; do
+for tool in dpkg-deb dpkg-shlibdeps dpkg-query dpkg-parsechangelog appstreamcli \
+            desktop-file-validate Xvfb xdotool xwininfo xprop import convert; do
     if ! command -v "$tool" >/dev/null; then
         echo "$tool is not installed; tools/install-deps.sh installs it."
         exit 77
@@ -35,10 +37,12 @@ fi
 deb=${debs[0]}
 echo "Built $(basename "$deb")"
 
-# Exactly the game's files: the program, its desktop entry, metadata, man page and icons.
-# Anything else (a test, the picture generator) does not belong in the package.
+# Exactly the game's files: the program, its desktop entry, metadata, man page, icons, changelog
+# and copyright. Anything else (a test, the picture generator) does not belong in the package.
 expected=(
-    usr/bin/quadrello
+    usr/games/quadrello
+    usr/share/doc/quadrello/changelog.gz
+    usr/share/doc/quadrello/copyright
     "usr/share/applications/$app_id.desktop"
     "usr/share/metainfo/$app_id.metainfo.xml"
     usr/share/man/man6/quadrello.6.gz
@@ -77,15 +81,34 @@ done
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
+# One version everywhere: the package's, the changelog's newest entry and the newest release.
+version=$(dpkg-deb -f "$deb" Version)
+changelog_version=$(gzip -dc "$root/usr/share/doc/quadrello/changelog.gz" |
+    dpkg-parsechangelog -l - -S Version)
+[ "$changelog_version" = "$version" ] ||
+    fail "the changelog's newest entry is $changelog_version, the package $version"
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
+    fail "the metadata's releases do not name $version"
 # The metadata, the desktop entry and the icons must agree with each other where they are
 # installed: the launchable exists, the icon is found in the theme.
 appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"
 
-# The installed program starts and shows its splash window. It runs on a virtual X screen of
+if command -v lintian >/dev/null; then
+    lintian --display-info --fail-on error,warning "$deb" || fail "lintian found errors or warnings"
+else
+    echo "lintian is not installed; tools/install-deps.sh installs it. Its check was skipped."
+fi
+
+# The installed program starts from its desktop entry and shows its splash window. It runs on a virtual X screen of
 # its own (-displayfd picks a free display, so other tests may run theirs meanwhile), with a
 # settings folder of its own, until the window has been seen.
 desktop=$root/usr/share/applications/$app_id.desktop
-binary=$root/usr/bin/$(sed -n 's/^Exec=//p' "$desktop")
+# desktop-file-validate reports some problems without failing.
+problems=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$problems" ] ||
+    fail "desktop-file-validate: $problems"
+exec_path=$(sed -n 's/^Exec=//p' "$desktop")
+[ "$exec_path" = /usr/games/quadrello ] || fail "the desktop entry runs $exec_path"
+binary=$root$exec_path
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
 xvfb='' game=''
 # The game goes first, so that it does not see its display vanish.
