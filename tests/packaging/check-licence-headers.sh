@@ -9,6 +9,7 @@
 # Usage: check-licence-headers.sh SOURCE_DIR (tracked files and new ones git does not ignore)
 # Exits 77 (skipped) outside a git checkout, where the repository's files are not known.
 set -euo pipefail
+# REUSE-IgnoreStart: the lines below name the tags they look for, and are no header.
 cd "$1"
 if ! command -v git >/dev/null || ! git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     echo "not a git checkout: the files to check are not known."
@@ -47,3 +48,4 @@ if [ $missing -gt 0 ]; then
     exit 1
 fi
 echo "Every file states its copyright and licence."
+# REUSE-IgnoreEnd
