@@ -99,9 +99,9 @@ else
     echo "lintian is not installed; tools/install-deps.sh installs it. Its check was skipped."
 fi
 
-# The installed program starts from its desktop entry and shows its splash window. It runs on a virtual X screen of
-# its own (-displayfd picks a free display, so other tests may run theirs meanwhile), with a
-# settings folder of its own, until the window has been seen.
+# The installed program starts from its desktop entry and shows its splash window. It runs on a
+# virtual X screen of its own (-displayfd picks a free display, so other tests may run theirs
+# meanwhile), with a settings folder of its own, until the window has been seen.
 desktop=$root/usr/share/applications/$app_id.desktop
 # desktop-file-validate reports some problems without failing.
 problems=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$problems" ] ||
