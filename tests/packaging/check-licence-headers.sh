@@ -33,7 +33,7 @@ while IFS= read -r -d '' file; do
     # Software centres collect their metadata under CC0; everything else is the program's.
     licence=GPL-3.0-or-later
     case $file in *.metainfo.xml*) licence=CC0-1.0 ;; esac
-    top=$(head -n 6 "$file")
+    top=$(head -n 6 "$file" | tr -d '\0') # a picture not named in dep5 may hold NULs
     if ! grep -Eq 'SPDX-FileCopyrightText: [0-9]{4}(-[0-9]{4})? Quadrello contributors' <<<"$top" ||
         ! grep -Fq "SPDX-License-Identifier: $licence" <<<"$top"; then
         echo "missing: $file"
