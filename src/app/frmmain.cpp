@@ -33,10 +33,7 @@ frmmain::frmmain(Services services, QWidget* parent)
     setWindowTitle(tr("Quadrello"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64})
-        icon.addPixmap(builtInPicture(QStringLiteral(":/icons/quadrello-%1.png").arg(size)));
-    setWindowIcon(icon);
+    setWindowIcon(builtInWindowIcon());
     buildControls();
     buildMenus();
     // The window takes exactly the size of its client area plus the menu bar.

@@ -13,7 +13,7 @@ frmSplash::frmSplash(QWidget* parent)
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral(" "));
     setAccessibleName(tr("Quadrello"));
-    setWindowIcon(QIcon(builtInPicture(QStringLiteral(":/icons/quadrello-32.png"))));
+    setWindowIcon(QIcon(builtInPicture(QStringLiteral(":/icons/keypad.png"))));
     setFixedSize(536, 228);
 
     auto* cmdplay = new QPushButton(tr("Play"), this);
@@ -29,6 +29,8 @@ frmSplash::frmSplash(QWidget* parent)
 
 void frmSplash::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // Only a screen between two scales of the picture needs it scaled down, and smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(0, 0, background_);
 }
 

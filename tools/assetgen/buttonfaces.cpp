@@ -1,5 +1,6 @@
 #include "buttonfaces.h"
 
+#include "canvas.h"
 #include "theme.h"
 
 #include <QFont>
@@ -15,17 +16,17 @@ constexpr QSize faceSize(68, 38);
 // The field inside the bevel and the blue inlay line, where the motifs go.
 constexpr QRect field(4, 4, 60, 30);
 
-QImage paintField() {
-    QImage image(faceSize, QImage::Format_RGB32);
+QImage paintField(int scale) {
+    QImage image = canvas(faceSize, scale, QImage::Format_RGB32);
+    const QRect r(QPoint(0, 0), faceSize);
     QPainter p(&image);
     QLinearGradient body(0, 0, 0, faceSize.height());
     body.setColorAt(0.0, theme::faceRedLight);
     body.setColorAt(0.5, theme::numberRed);
     body.setColorAt(1.0, theme::faceRedDark);
-    p.fillRect(image.rect(), body);
+    p.fillRect(r, body);
 
     // Two-pixel bevel: light from the top left.
-    const QRect r = image.rect();
     p.setPen(QColor(226, 110, 104));
     p.drawLine(r.left(), r.top(), r.right() - 1, r.top());
     p.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
@@ -159,20 +160,20 @@ void paintMiniBoard(QPainter& p, QPoint topLeft, int n, int pitch) {
 
 } // namespace
 
-QImage paintNumberedFace() {
-    QImage image = paintField();
+QImage paintNumberedFace(int scale) {
+    QImage image = paintField(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintDigits(p);
     return image;
 }
 
-QImage paintPlainFace() {
-    return paintField();
+QImage paintPlainFace(int scale) {
+    return paintField(scale);
 }
 
-QImage paintGridFace() {
-    QImage image = paintField();
+QImage paintGridFace(int scale) {
+    QImage image = paintField(scale);
     QPainter p(&image);
     // Squares of five pixels between blue rules, the outer rules being the inlay itself.
     constexpr int pitch = 6;
@@ -193,16 +194,16 @@ QImage paintGridFace() {
     return image;
 }
 
-QImage paintColorFace() {
-    QImage image = paintField();
+QImage paintColorFace(int scale) {
+    QImage image = paintField(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintPaletteMotif(p);
     return image;
 }
 
-QImage paintPreferencesFace() {
-    QImage image = paintField();
+QImage paintPreferencesFace(int scale) {
+    QImage image = paintField(scale);
     QPainter p(&image);
     // The three splittings side by side, each cut into whole pixels: 3×3 cells of five
     // pixels, 4×4 of four and 5×5 of three, so the boards come out nearly the same size.

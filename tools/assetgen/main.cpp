@@ -15,8 +15,19 @@
 
 namespace {
 
+// Every picture a window shows is drawn once for each screen scale, the larger ones under
+// Qt's names for them: title.png, title@2x.png, title@3x.png.
+constexpr int scales[] = {1, 2, 3};
+
 // Sizes of the hicolor icon theme folders the window icon is drawn for.
 constexpr int iconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+QString atScale(const QString& path, int scale) {
+    if (scale == 1)
+        return path;
+    QString scaled = path;
+    return scaled.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
+}
 
 bool save(const QDir& root, const QString& relativePath, const QImage& image) {
     const QString path = root.filePath(relativePath);
@@ -42,16 +53,23 @@ int main(int argc, char* argv[]) {
     }
     const QDir root(arguments.at(1));
 
-    bool ok = save(root, QStringLiteral("splash.png"), paintSplash());
-    ok = save(root, QStringLiteral("title.png"), paintTitleBanner()) && ok;
-    ok = save(root, QStringLiteral("faces/numbered.png"), paintNumberedFace()) && ok;
-    ok = save(root, QStringLiteral("faces/unnumbered.png"), paintPlainFace()) && ok;
-    ok = save(root, QStringLiteral("faces/gridon.png"), paintGridFace()) && ok;
-    ok = save(root, QStringLiteral("faces/gridoff.png"), paintPlainFace()) && ok;
-    ok = save(root, QStringLiteral("faces/color.png"), paintColorFace()) && ok;
-    ok = save(root, QStringLiteral("faces/preferences.png"), paintPreferencesFace()) && ok;
-    // The About window's picture is the 32-pixel window icon under a name of its own.
-    ok = save(root, QStringLiteral("icons/keypad.png"), paintKeypadIcon(32)) && ok;
+    bool ok = true;
+    for (const int scale : scales) {
+        const auto saveAt = [&](const QString& path, const QImage& image) {
+            ok = save(root, atScale(path, scale), image) && ok;
+        };
+        saveAt(QStringLiteral("splash.png"), paintSplash(scale));
+        saveAt(QStringLiteral("title.png"), paintTitleBanner(scale));
+        saveAt(QStringLiteral("faces/numbered.png"), paintNumberedFace(scale));
+        saveAt(QStringLiteral("faces/unnumbered.png"), paintPlainFace(scale));
+        saveAt(QStringLiteral("faces/gridon.png"), paintGridFace(scale));
+        saveAt(QStringLiteral("faces/gridoff.png"), paintPlainFace(scale));
+        saveAt(QStringLiteral("faces/color.png"), paintColorFace(scale));
+        saveAt(QStringLiteral("faces/preferences.png"), paintPreferencesFace(scale));
+        // The About window's picture is the 32-pixel window icon under a name of its own; an
+        // icon is drawn for its size in device pixels, with the detail that size allows.
+        saveAt(QStringLiteral("icons/keypad.png"), paintKeypadIcon(32 * scale));
+    }
     for (const int size : iconSizes) {
         const QString path = QStringLiteral("icons/hicolor/%1x%1/apps/quadrello.png").arg(size);
         ok = save(root, path, paintKeypadIcon(size)) && ok;

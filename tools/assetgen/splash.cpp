@@ -1,5 +1,6 @@
 #include "splash.h"
 
+#include "canvas.h"
 #include "landscape.h"
 #include "theme.h"
 
@@ -69,11 +70,13 @@ void paintButtonPlate(QPainter& p) {
     p.drawRoundedRect(plate.translated(1, 1), 8, 8);
 }
 
-// A tile with a raised edge, cut from the landscape at its home cell.
+// A tile with a raised edge, cut from the landscape at its home cell. The landscape is drawn
+// at the splash's own scale, so a tile is cut from it at that scale.
 void paintTile(QPainter& p, const QImage& picture, QPoint home, QPointF at, int number) {
     const QRectF target(at, QSizeF(tileSize));
-    const QRect source(home.x() * tileSize.width(), home.y() * tileSize.height(), tileSize.width(),
-                       tileSize.height());
+    const int scale = picture.width() / (tileSize.width() * boardCells);
+    const QRect source(home.x() * tileSize.width() * scale, home.y() * tileSize.height() * scale,
+                       tileSize.width() * scale, tileSize.height() * scale);
     p.drawImage(target, picture, source);
 
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -99,7 +102,7 @@ void paintTile(QPainter& p, const QImage& picture, QPoint home, QPointF at, int 
     p.drawPath(label);
 }
 
-void paintBoard(QPainter& p) {
+void paintBoard(QPainter& p, int scale) {
     const QSize board((tileSize.width() + tileGap) * boardCells - tileGap,
                       (tileSize.height() + tileGap) * boardCells - tileGap);
     const QRect tray(boardOrigin, board + QSize(2 * trayMargin, 2 * trayMargin));
@@ -125,8 +128,8 @@ void paintBoard(QPainter& p) {
     hollow.setColorAt(0.0, theme::windowBackground.darker(125));
     hollow.setColorAt(1.0, theme::windowBackground);
 
-    const QImage picture =
-        paintLandscape(QSize(tileSize.width() * boardCells, tileSize.height() * boardCells));
+    const QImage picture = paintLandscape(
+        QSize(tileSize.width() * boardCells, tileSize.height() * boardCells) * scale);
     const QPoint step(tileSize.width() + tileGap, tileSize.height() + tileGap);
     const int last = boardCells - 1;
 
@@ -257,12 +260,12 @@ void paintTagline(QPainter& p, const QRectF& column, qreal top) {
 
 } // namespace
 
-QImage paintSplash() {
-    QImage image(imageSize, QImage::Format_RGB32);
+QImage paintSplash(int scale) {
+    QImage image = canvas(imageSize, scale, QImage::Format_RGB32);
     QPainter p(&image);
     paintBackground(p);
     paintButtonPlate(p);
-    paintBoard(p);
+    paintBoard(p, scale);
     const QRectF column = textColumn();
     paintTagline(p, column, paintName(p, column) + 14);
     p.end();

@@ -2,8 +2,9 @@
 
 // The splash window's background, 539 × 229 pixels: the title, a subtitle and a 4×4 board
 // of the landscape in mid-move. The window shows 536 × 228 of it and puts its "Play" and
-// "Exit" buttons on the right, so that part is left quiet.
+// "Exit" buttons on the right, so that part is left quiet. It is drawn for a screen of `scale`
+// device pixels to one.
 
 #include <QImage>
 
-QImage paintSplash();
+QImage paintSplash(int scale);

@@ -1,12 +1,13 @@
 #include "titlebanner.h"
 
 #include "blockletters.h"
+#include "canvas.h"
 #include "theme.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 
-QImage paintTitleBanner() {
+QImage paintTitleBanner(int scale) {
     constexpr QSize size(430, 28);
     constexpr qreal gap = 2.4;
     constexpr qreal letterHeight = 22;
@@ -17,7 +18,7 @@ QImage paintTitleBanner() {
     const QPainterPath letters =
         blockLettersPath(text, QSizeF(columnWidth, letterHeight / 5), gap).translated(1, 1);
 
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image = canvas(size, scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

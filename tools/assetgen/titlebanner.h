@@ -1,8 +1,9 @@
 #pragma once
 
 // The banner "QUADRELLO" across the top of the main window (imgname), 430 × 28 pixels.
-// Its background is transparent so that it sits on whatever background colour the player picks.
+// Drawn for a screen of `scale` device pixels to one. Its background is transparent so that it sits
+// on whatever background colour the player picks.
 
 #include <QImage>
 
-QImage paintTitleBanner();
+QImage paintTitleBanner(int scale);
