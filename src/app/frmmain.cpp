@@ -42,11 +42,10 @@ frmmain::frmmain(Services services, QWidget* parent)
     // The window takes exactly the size of its client area plus the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectCommands();
-    // Scramble and ViewPic act on the mouse button itself, whichever button it is, and not
-    // on a click, so the keyboard cannot trigger them.
-    cmdscram_->installEventFilter(this);
-    cmdviewpic_->installEventFilter(this);
-    // Key preview: every key pressed in this window reaches Form_KeyDown first.
+    // Key preview: every key pressed in this window reaches Form_KeyDown first. The same
+    // filter sees the mouse buttons on Scramble and ViewPic, which act on the button itself,
+    // whichever it is, and not on a click, so the keyboard cannot trigger them. A second
+    // filter on those buttons would see each press twice.
     qApp->installEventFilter(this);
 
     Form_Load();

@@ -49,6 +49,7 @@ private slots:
         QCOMPARE(g.window->counters(kSlot4x4).scrambled, 0);
         QTest::mouseClick(g.button("cmdscram"), Qt::RightButton);
         QCOMPARE(g.window->counters(kSlot4x4).scrambled, 1);
+        QCOMPARE(g.random.draws(), 80); // one press, one shuffle
         g.press(Qt::Key_T);
         g.press(g.button("cmdpic"), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!g.window->board(kSlot4x4).isSolved());
