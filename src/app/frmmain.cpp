@@ -191,7 +191,7 @@ bool frmmain::Form_KeyDown(int key) {
             Options();
             return true;
         default:
-            return true;
+            return false;
         }
         Board& board = boards_[static_cast<unsigned>(slot)];
         if (board.slide(way) >= 0) {
@@ -202,6 +202,20 @@ bool frmmain::Form_KeyDown(int key) {
         return true;
     }
     return false;
+}
+
+// A key the handler acted on stops there. Any other key goes on to where the focus is now:
+// the handler gave it to the board, so Tab walks the tab order from the board, and Space
+// does not press the button that had the focus before. On its way up to the parents the key
+// passes here again, and the board keeps the focus.
+bool frmmain::previewKey(QWidget* receiver, QKeyEvent* event) {
+    if (Form_KeyDown(event->key()))
+        return true;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || focus == receiver || receiver->isAncestorOf(focus))
+        return false;
+    QCoreApplication::sendEvent(focus, event);
+    return true;
 }
 
 bool frmmain::handleMouseButton(QObject* watched, QEvent* event) {
@@ -224,13 +238,11 @@ bool frmmain::handleMouseButton(QObject* watched, QEvent* event) {
 bool frmmain::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
-        // Any widget of this window may be the first to receive a key. A key that a board
-        // takes is consumed there; one that no board takes travels on to the parents, which is
-        // harmless since without an active board the handler changes nothing. While a menu is
-        // open the keys are the menu's, even those it hands on to the menu bar.
+        // Any widget of this window may be the first to receive a key. While a menu is open
+        // the keys are the menu's, even those it hands on to the menu bar.
         if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this &&
             QApplication::activePopupWidget() == nullptr)
-            return Form_KeyDown(static_cast<QKeyEvent*>(event)->key());
+            return previewKey(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:

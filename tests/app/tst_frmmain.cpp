@@ -36,6 +36,11 @@ private slots:
         QCOMPARE(g.find<Tile>("pic2(14)")->pos(), QPoint(315, 243));
         QCOMPARE(QApplication::focusWidget(), g.view());
         QCOMPARE(g.label("lblnummov"), QStringLiteral("0")); // free play counts nothing
+        // Other keys go on to the board, so the tab order starts from there.
+        g.press(g.button("cmdexit"), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdpic"));
+        g.press(g.button("cmdexit"), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("chkauto"));
         QVERIFY(!g.ticking());
         // While a menu is open the arrows choose its items, even those it hands to the bar.
         auto* bar = g.window->findChild<QMenuBar*>();
