@@ -112,9 +112,8 @@ void frmmain::UnloadSaveSettings() {
     optionTexts_ =
         saveOptions(services_.store, intGridOff_, intNumOff_, chkauto_->isChecked() ? 1 : 0);
     SaveScores();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-        if (*it != this && (*it)->isVisible())
+    for (auto it = openedWindows_.rbegin(); it != openedWindows_.rend(); ++it) {
+        if (*it && (*it)->isVisible())
             (*it)->close();
     }
     services_.store.flush();
@@ -243,6 +242,13 @@ bool frmmain::eventFilter(QObject* watched, QEvent* event) {
         if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this &&
             QApplication::activePopupWidget() == nullptr)
             return previewKey(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::Show:
+        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow() &&
+            static_cast<QWidget*>(watched)->parentWidget() == this) {
+            openedWindows_.removeAll(static_cast<QWidget*>(watched));
+            openedWindows_.append(static_cast<QWidget*>(watched));
+        }
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:

@@ -174,4 +174,6 @@ private:
     QPointer<frmtopscores> frmtopscores_;
     QPointer<frmAbout> frmAbout_;
     QPointer<frmHelp> frmHelp_;
+    // The other windows in the order they were last shown: exit closes the latest first.
+    QList<QPointer<QWidget>> openedWindows_;
 };

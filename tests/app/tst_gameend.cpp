@@ -84,8 +84,25 @@ private slots:
         QCOMPARE(g.label("lbltimer"), QStringLiteral("1"));
         QVERIFY(!g.ticking());
 
+        // Exit closes the other windows, the one shown last first.
+        for (const char* item : {"mnucontents", "mnuabout"})
+            g.find<QAction>(item)->trigger();
+        g.click("cmdclr");
+        g.click("cmdpfr");
+        g.find<QAction>("mnucontents")->trigger();
+        struct CloseLog : QObject {
+            QStringList windows;
+            bool eventFilter(QObject* watched, QEvent* event) override {
+                if (event->type() == QEvent::Close && watched->isWidgetType())
+                    windows << watched->objectName();
+                return false;
+            }
+        } closed;
+        qApp->installEventFilter(&closed);
         g.store.clearLog();
         g.window->close();
+        QCOMPARE(closed.windows, QStringList({"frmmain", "frmprefer", "frmcolor", "frmAbout",
+                                              "frmHelp", "frmtopscores"}));
         QStringList written;
         for (const auto& w : g.store.writes())
             written << w.section + '/' + w.key + '=' + w.value;
