@@ -1,4 +1,3 @@
-#include "board/tile.h"
 #include "mainwindowfixture.h"
 #include "windows/accessiblecontrols.h"
 
@@ -42,14 +41,11 @@ private slots:
         OpenMainWindow g;
         g.press(g.button("cmdexit"), Qt::Key_Right);
         QCOMPARE(g.find<Tile>("pic2(14)")->pos(), QPoint(315, 243));
-        QCOMPARE(QApplication::focusWidget(), g.view());
-        QCOMPARE(g.label("lblnummov"), QStringLiteral("0")); // free play counts nothing
         // Other keys go on to the board, so the tab order starts from there.
         g.press(g.button("cmdexit"), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdpic"));
+        g.expect("focus=cmdpic");
         g.press(g.button("cmdexit"), Qt::Key_Tab, Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("chkauto"));
-        QVERIFY(!g.ticking());
+        g.expect("focus=chkauto");
         // While a menu is open the arrows choose its items, even those it hands to the bar.
         auto* bar = g.window->findChild<QMenuBar*>();
         bar->setActiveAction(g.find<QMenu>("mnuview")->menuAction());
@@ -59,60 +55,72 @@ private slots:
         QApplication::activePopupWidget()->close();
         g.press(g.button("cmdscram"), Qt::Key_Space);
         g.press(g.button("cmdscram"), Qt::Key_Return);
-        QCOMPARE(g.window->counters(kSlot4x4).scrambled, 0);
+        g.expect("4x4=0/0/0 draws=0");
         QTest::mouseClick(g.button("cmdscram"), Qt::RightButton);
-        QCOMPARE(g.window->counters(kSlot4x4).scrambled, 1);
-        QCOMPARE(g.random.draws(), 80); // one press, one shuffle
+        g.expect("4x4=0/0/1 draws=80 focus=picmod(1)");
         g.press(Qt::Key_T);
         g.press(g.button("cmdpic"), Qt::Key_S, Qt::ControlModifier);
-        QVERIFY(!g.window->board(kSlot4x4).isSolved());
-    }
-
-    void aScrambledGameCountsMovesAndSecondsUntilSet() {
-        OpenMainWindow g;
-        g.press(g.view(), Qt::Key_S);
-        QVERIFY(!g.ticking());
-        // A tile left of the empty box moves right; in the first column the one right of it.
-        const bool right = g.window->board(kSlot4x4).position(15).col > 0;
-        g.press(right ? Qt::Key_Right : Qt::Key_Left);
-        QCOMPARE(g.label("lblnummov"), QStringLiteral("1"));
-        QVERIFY(g.ticking());
-        g.window->clockTick(kSlot4x4);
-        g.window->clockTick(kSlot4x4);
-        QCOMPARE(g.label("lbltimer"), QStringLiteral("2"));
+        g.expect("4x4=0/0/1 solved=no");
+        // A counted move on a running clock keeps its rhythm.
+        g.play("move");
         const int left = g.window->clock(kSlot4x4)->remainingTime();
         QTest::qSleep(30);
-        g.press(right ? Qt::Key_Left : Qt::Key_Right);
-        QCOMPARE(g.label("lblnummov"), QStringLiteral("2"));
+        g.play("back");
         QVERIFY2(g.window->clock(kSlot4x4)->remainingTime() < left, "a move restarted the clock");
-        g.click("cmdset");
-        QVERIFY(g.window->board(kSlot4x4).isSolved());
-        QCOMPARE(g.window->counters(kSlot4x4).scrambled, 0);
-        QVERIFY(!g.ticking());
     }
 
-    void haltFreezesEverythingAndOnlyTheButtonResumes() {
+    void playFromTheBoard_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("wanted");
+        const auto row = [](const char* name, const char* steps, const char* wanted) {
+            QTest::newRow(name) << steps << wanted;
+        };
+        row("free play counts nothing", "move back tile",
+            "4x4=0/0/0 ticking= gameover=- solved=yes");
+        row("a press on Scramble shuffles once", "cmdscram", "4x4=0/0/1 draws=80 solved=no");
+        row("the first counted move starts the clock", "S move tick",
+            "4x4=1/1/1 counters=1/1 ticking=4x4 enabled=set,halt,unsorted");
+        row("the auto box only toggles", "chkauto", "draws=0 focus=picmod(1) 4x4=0/0/0");
+        row("Set gives up the game, buttons stay", "S move T",
+            "4x4=0/0/0 ticking= solved=yes enabled=set,halt,unsorted halt=Halt");
+        row("halt freezes the board, keys and H", "S move H move H T",
+            "4x4=1/0/1 active=- halt=Resume ticking=");
+        row("Resume starts the clock without a game", "S move T H cmdhalt tick move",
+            "4x4=0/1/0 counters=0/1 ticking=4x4 halt=Halt focus=picmod(1)");
+        row("Scramble while halted plays on", "S move H cmdscram", "active=4x4 halt=Resume");
+        row("Set touches the shown grid only", "S cmdpfr move 3x3 S T",
+            "4x4=1/0/1 3x3=0/0/0 ticking=4x4");
+        row("a clock running on a hidden grid shows", "S cmdpfr move 3x3 tick",
+            "shown=3x3 ticking=4x4 counters=0/1 4x4=1/1/1");
+        row("Halt stops every clock", "S cmdpfr move 3x3 H", "ticking= halt=Resume");
+        row("OK on the shown size while halted", "S move tick H 4x4",
+            "active=4x4 halt=Resume counters=1/1 ticking= focus=picmod(1)");
+        row("Cancel selects the shown size again", "cancel3x3",
+            "shown=4x4 option=4x4 focus=picmod(1)");
+        row("Cancel while halted leaves it halted", "S H cancel3x3",
+            "shown=4x4 active=- option=4x4");
+        row("UnSorted marks the misplaced tiles", "S cmdunsorted",
+            "unsorted=OK marks=misplaced focus=picmod(1)");
+        row("nothing to mark while halted", "S H cmdunsorted", "unsorted=UnSorted marks=none");
+        row("UnSorted without a game", "S T cmdunsorted", "unsorted=UnSorted marks=none");
+        row("UnSorted on another grid's game", "S 3x3 cmdunsorted", "unsorted=UnSorted marks=none");
+        row("the marks are a snapshot that Set leaves", "S cmdunsorted T move",
+            "unsorted=OK marks=stale focus=picmod(1)");
+        row("OK takes the marks away", "S cmdunsorted cmdunsorted", "unsorted=UnSorted marks=none");
+        row("a load restarts every game's counters", "3x3 S move tick 4x4 S move tick load move",
+            "3x3=0/0/1 4x4=1/0/1 counters=1/1 ticking=4x4 enabled=set,halt,unsorted,viewpic");
+        row("a load moves no tile", "S T load", "solved=yes focus=picmod(1)");
+        row("a cancelled load stops the clocks", "S move loadcancel",
+            "4x4=1/0/1 ticking= focus=picmod(1)");
+    }
+
+    // Rows of steps and what the player sees after them (see MainWindowFixture::play).
+    void playFromTheBoard() {
+        QFETCH(QString, steps);
+        QFETCH(QString, wanted);
         OpenMainWindow g;
-        g.press(g.view(), Qt::Key_S);
-        g.window->TimeMoveUpdate(); // a counted move starts the clock
-        g.press(Qt::Key_H);
-        QVERIFY(!g.ticking());
-        const auto frozen = g.window->board(kSlot4x4).positions();
-        g.button("cmdpic")->setFocus();
-        for (int key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_H, Qt::Key_T})
-            g.press(key);
-        QCOMPARE(g.window->board(kSlot4x4).positions(), frozen);
-        QCOMPARE(QApplication::focusWidget(), g.button("cmdpic"));
-        g.click("cmdhalt");
-        QCOMPARE(g.button("cmdhalt")->text(), QStringLiteral("Halt"));
-        QVERIFY(g.ticking());
-        QCOMPARE(QApplication::focusWidget(), g.view());
-        // Scrambling while halted makes the board playable, but the button still offers Resume.
-        g.press(Qt::Key_H);
-        g.click("cmdscram");
-        g.window->TimeMoveUpdate();
-        QCOMPARE(g.window->activeSlot(), kSlot4x4);
-        QCOMPARE(g.button("cmdhalt")->text(), QStringLiteral("Resume"));
+        g.play(steps);
+        g.expect(wanted);
     }
 
     void optionsTogglesThePanelAndShortcutItemsDoNothing() {

@@ -1,8 +1,11 @@
 #include "mainwindowfixture.h"
+#include "settings/frmcolor.h"
 #include "support/solver.h"
+#include "windows/frmhelp.h"
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 
 class tst_gameend : public QObject {
     Q_OBJECT
@@ -34,7 +37,7 @@ private slots:
             g.slide(way);
         const int moves = static_cast<int>(path.size());
         frmscore* gameOver = g.window->gameOverWindow();
-        QVERIFY(gameOver && gameOver->isVisible());
+        QVERIFY(gameOver && gameOver->isVisible() && !g.ticking(kSlot3x3));
         QCOMPARE(gameOver->findChild<QLabel*>("lbltotmoves")->text(), QString::number(moves));
         QCOMPARE(gameOver->findChild<QLabel*>("lbltottime")->text(), QStringLiteral("1 sec"));
         QCOMPARE(gameOver->findChild<QWidget*>("fra1")->isVisible(), ranked);
@@ -53,43 +56,39 @@ private slots:
         QCOMPARE(g.window->counters(kSlot3x3).scrambled, goesOn ? 1 : 0);
         QCOMPARE(g.button("cmdhalt")->isEnabled(), button == "cmdok");
         QCOMPARE(g.window->board(kSlot3x3).isSolved(), !fresh);
-        g.press(g.window->board(kSlot3x3).position(8).col > 0 ? Qt::Key_Right : Qt::Key_Left);
+        g.play("move");
         QCOMPARE(int(g.window->counters(kSlot3x3).moves), (fresh ? 0 : moves) + (goesOn ? 1 : 0));
         QCOMPARE(g.ticking(kSlot3x3), goesOn);
+        // After Ok the same game is solved again, counted on; after Close it is free play.
+        g.play("back");
+        g.expect("gameover=" + (button == "cmdok" ? QString::number(moves + 2) : "-"));
     }
 
-    // Each board keeps its game while another is shown, the top scores open on the shown one,
-    // and closing the window writes colours, options and then all 60 score values in order.
-    void eachBoardKeepsItsGameThenClosingSavesAll() {
+    // The other windows leave the main window playable. Exit saves the colours, the options and
+    // all 60 score values in order, then closes the other windows, the one shown last first.
+    void otherWindowsAreModelessAndCloseLatestFirst() {
         OpenMainWindow g;
-        g.press(g.view(), Qt::Key_S);
-        g.window->TimeMoveUpdate(); // a counted move starts the clock
-        g.window->clockTick(kSlot4x4);
-        const auto arrangement = g.window->board(kSlot4x4).positions();
-        g.click("cmdpfr");
-        QVERIFY(!g.ticking()); // opening the window stops every clock
-        g.choose(kSlot3x3);
-        QCOMPARE(g.label("lblnummov"), QStringLiteral("0"));
-        g.find<QAction>("mnuscores")->trigger();
-        QVERIFY(g.window->topScoresWindow() && g.window->topScoresWindow()->isVisible());
+        g.play("S move tick 3x3 mnuscores");
+        // The top scores open on the shown size; its buttons read the store again.
         QVERIFY(g.find("lbl3x3mov(20)")->isVisible() && !g.find("lbl3x3mov(0)")->isVisible());
-        // The 5x5 button reads the store again: a result stored meanwhile shows up.
         g.store.SaveSetting("quadrello", "Scores0", "top0", "99");
         g.click("cmd5x5");
         QVERIFY(g.find("lbl3x3mov(0)")->isVisible());
         QCOMPARE(g.label("lbl3x3score(0)"), QStringLiteral("       99"));
-        g.choose(kSlot4x4);
-        QCOMPARE(g.window->board(kSlot4x4).positions(), arrangement);
-        QCOMPARE(g.label("lblnummov"), QStringLiteral("1"));
-        QCOMPARE(g.label("lbltimer"), QStringLiteral("1"));
-        QVERIFY(!g.ticking());
+        g.colorAnswers << QColor(0, 0, 255);
+        g.play("4x4 mnucontents mnuabout cmdclr frmcolor.cmdcolnum cmdpfr mnucontents cmdclr");
+        QCOMPARE(g.window->findChildren<frmHelp*>().size(), 1);
+        QCOMPARE(g.window->colorWindow()->numColor(), 16711680); // the swatch picked stays
+        QStringList help;
+        for (const QAction* item : g.find<QMenu>("mnuhelp")->actions())
+            help << item->text();
+        QCOMPARE(help, QStringList({"&How &to....", "", "&About"}));
+        for (const QWidget* other : QApplication::topLevelWidgets())
+            QVERIFY(other->windowModality() == Qt::NonModal);
+        g.play("move G");
+        g.expect("4x4=2/1/1 counters=2/1 ticking=4x4");
+        QCOMPARE(g.find<QAbstractButton>("cmdgrid")->text(), QStringLiteral("Grid OFF"));
 
-        // Exit closes the other windows, the one shown last first.
-        for (const char* item : {"mnucontents", "mnuabout"})
-            g.find<QAction>(item)->trigger();
-        g.click("cmdclr");
-        g.click("cmdpfr");
-        g.find<QAction>("mnucontents")->trigger();
         struct CloseLog : QObject {
             QStringList windows;
             bool eventFilter(QObject* watched, QEvent* event) override {
@@ -107,10 +106,11 @@ private slots:
         for (const auto& w : g.store.writes())
             written << w.section + '/' + w.key + '=' + w.value;
         QCOMPARE(written.size(), 6 + 60);
-        QCOMPARE(written.mid(0, 8), QStringList({"color/NumColor=128", "color/BkColor=11310476",
-                                                 "color/BoxColor=11310476", "options/Gridvalue=0",
-                                                 "options/Numvalue=1", "options/Enable=0",
-                                                 "Scores0/top0=99", "Scores1/top0=0"}));
+        QCOMPARE(
+            written.mid(0, 8),
+            QStringList({"color/NumColor=16711680", "color/BkColor=11310476",
+                         "color/BoxColor=11310476", "options/Gridvalue=1", "options/Numvalue=1",
+                         "options/Enable=0", "Scores0/top0=99", "Scores1/top0=0"}));
         QCOMPARE(written.last(), QStringLiteral("Scores2/Nam9= None"));
     }
 };
