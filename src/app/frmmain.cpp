@@ -39,11 +39,10 @@ frmmain::frmmain(Services services, QWidget* parent)
     // The window takes exactly the size of its client area plus the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectCommands();
-    // Scramble and ViewPic act on the mouse button itself, whichever button it is, and not
-    // on a click, so the keyboard cannot trigger them.
-    cmdscram_->installEventFilter(this);
-    cmdviewpic_->installEventFilter(this);
-    // Key preview: every key pressed in this window reaches Form_KeyDown first.
+    // Key preview: every key pressed in this window reaches Form_KeyDown first. The same
+    // filter sees the mouse buttons on Scramble and ViewPic, which act on the button itself,
+    // whichever it is, and not on a click, so the keyboard cannot trigger them. A second
+    // filter on those buttons would see each press twice.
     qApp->installEventFilter(this);
 
     Form_Load();
@@ -110,9 +109,8 @@ void frmmain::UnloadSaveSettings() {
     optionTexts_ =
         saveOptions(services_.store, intGridOff_, intNumOff_, chkauto_->isChecked() ? 1 : 0);
     SaveScores();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-        if (*it != this && (*it)->isVisible())
+    for (auto it = openedWindows_.rbegin(); it != openedWindows_.rend(); ++it) {
+        if (*it && (*it)->isVisible())
             (*it)->close();
     }
     services_.store.flush();
@@ -189,7 +187,7 @@ bool frmmain::Form_KeyDown(int key) {
             Options();
             return true;
         default:
-            return true;
+            return false;
         }
         Board& board = boards_[static_cast<unsigned>(slot)];
         if (board.slide(way) >= 0) {
@@ -200,6 +198,20 @@ bool frmmain::Form_KeyDown(int key) {
         return true;
     }
     return false;
+}
+
+// A key the handler acted on stops there. Any other key goes on to where the focus is now:
+// the handler gave it to the board, so Tab walks the tab order from the board, and Space
+// does not press the button that had the focus before. On its way up to the parents the key
+// passes here again, and the board keeps the focus.
+bool frmmain::previewKey(QWidget* receiver, QKeyEvent* event) {
+    if (Form_KeyDown(event->key()))
+        return true;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || focus == receiver || receiver->isAncestorOf(focus))
+        return false;
+    QCoreApplication::sendEvent(focus, event);
+    return true;
 }
 
 bool frmmain::handleMouseButton(QObject* watched, QEvent* event) {
@@ -222,13 +234,18 @@ bool frmmain::handleMouseButton(QObject* watched, QEvent* event) {
 bool frmmain::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
-        // Any widget of this window may be the first to receive a key. A key that a board
-        // takes is consumed there; one that no board takes travels on to the parents, which is
-        // harmless since without an active board the handler changes nothing. While a menu is
-        // open the keys are the menu's, even those it hands on to the menu bar.
+        // Any widget of this window may be the first to receive a key. While a menu is open
+        // the keys are the menu's, even those it hands on to the menu bar.
         if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this &&
             QApplication::activePopupWidget() == nullptr)
-            return Form_KeyDown(static_cast<QKeyEvent*>(event)->key());
+            return previewKey(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::Show:
+        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow() &&
+            static_cast<QWidget*>(watched)->parentWidget() == this) {
+            openedWindows_.removeAll(static_cast<QWidget*>(watched));
+            openedWindows_.append(static_cast<QWidget*>(watched));
+        }
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:

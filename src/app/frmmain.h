@@ -21,6 +21,7 @@ class BoardView;
 class QAction;
 class QCheckBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -112,8 +113,10 @@ private:
     void buildMenus();
     void connectCommands();
     void Form_Load();
-    // Returns whether a board took the key; with no active board no key does anything.
+    // Returns whether the active board acted on the key; with no active board no key does
+    // anything.
     bool Form_KeyDown(int key);
+    bool previewKey(QWidget* receiver, QKeyEvent* event);
     bool handleMouseButton(QObject* watched, QEvent* event);
     bool qualifiesForMarks(int slot) const;
     void startClock(int slot);
@@ -171,4 +174,6 @@ private:
     QPointer<frmtopscores> frmtopscores_;
     QPointer<frmAbout> frmAbout_;
     QPointer<frmHelp> frmHelp_;
+    // The other windows in the order they were last shown: exit closes the latest first.
+    QList<QPointer<QWidget>> openedWindows_;
 };

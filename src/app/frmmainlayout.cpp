@@ -1,5 +1,6 @@
 // Builds the main window's controls and menus at their fixed places.
 #include "app/frmmain.h"
+#include "app/menuitemaccessible.h"
 #include "board/boardview.h"
 #include "windows/builtinpicture.h"
 #include "windows/classicform.h"
@@ -198,6 +199,7 @@ void frmmain::buildMenus() {
 
     QMenu* mnuhelp = bar->addMenu(tr("&Help"));
     mnuhelp->setObjectName(QStringLiteral("mnuhelp"));
+    installMenuItemAccessibility();
     item(mnuhelp, "mnucontents", tr("&How &to...."));
     separator(mnuhelp, "mnuspc");
     item(mnuhelp, "mnuabout", tr("&About"));

@@ -14,8 +14,11 @@
 
 Q_IMPORT_PLUGIN(BuiltInPngPlugin)
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+int main(int, char* argv[]) {
+    // The program takes no arguments, and Qt's own (-reverse, -platform, -style...) are not
+    // passed on either: started with any, the game looks and behaves as without them.
+    int noArguments = 1;
+    QApplication app(noArguments, argv);
     QApplication::setOrganizationName(QStringLiteral("quadrello"));
     QApplication::setApplicationName(QStringLiteral("quadrello"));
     // The program ends exactly when the main window has saved, or when the splash says Exit.

@@ -1,8 +1,10 @@
-#include "board/tile.h"
 #include "mainwindowfixture.h"
+#include "settings/frmcolor.h"
 #include "windows/accessiblecontrols.h"
+#include "windows/frmhelp.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -11,14 +13,11 @@ class tst_frmmain : public QObject {
 private slots:
     void startsOnThe4x4BoardAtRest() {
         OpenMainWindow g;
-        QCOMPARE(g.window->activeSlot(), kSlot4x4);
-        for (int slot : {kSlot3x3, kSlot5x5})
-            QVERIFY(!g.view(slot)->isVisible() && !g.view(slot)->isEnabled() && !g.ticking(slot));
-        QVERIFY(!g.ticking() && g.window->clock(kSlot4x4)->interval() == 1000);
-        for (const char* name : {"cmdhalt", "cmdset", "cmdviewpic", "cmdunsorted"})
-            QVERIFY2(!g.button(name)->isEnabled(), name);
-        QCOMPARE(g.label("lblnummov"), QStringLiteral("0"));
-        QCOMPARE(g.label("lbltimer"), QStringLiteral("0"));
+        g.expect("shown=4x4 active=4x4 ticking= enabled= counters=0/0 halt=Halt 5x5=0/0/0 "
+                 "4x4=0/0/0 3x3=0/0/0 solved=yes");
+        QVERIFY(!g.view(kSlot3x3)->isVisible() && !g.view(kSlot3x3)->isEnabled() &&
+                !g.view(kSlot5x5)->isEnabled());
+        QCOMPARE(g.window->clock(kSlot4x4)->interval(), 1000);
         const std::pair<const char*, QRect> places[] = {
             {"cmdscram", {160, 408, 129, 25}}, {"fra1", {448, 24, 185, 409}},
             {"picmod(1)", {14, 38, 420, 324}}, {"picmod(0)", {14, 38, 420, 325}},
@@ -26,6 +25,14 @@ private slots:
         for (const auto& [name, place] : places)
             QCOMPARE(g.find(name)->geometry(), place);
         QCOMPARE(namelessControls(g.window.get()), QStringList());
+        // No name read out to the player carries an access-key marker, not even a menu item's.
+        std::function<void(QAccessibleInterface*)> noMarker = [&](QAccessibleInterface* at) {
+            QVERIFY2(!at->text(QAccessible::Name).remove("&&").contains('&'),
+                     qPrintable(at->text(QAccessible::Name)));
+            for (int i = 0; i < at->childCount(); ++i)
+                noMarker(at->child(i));
+        };
+        noMarker(QAccessible::queryAccessibleInterface(g.window.get()));
     }
 
     // Keys reach the board whichever control has the focus; Scramble takes any mouse button
@@ -34,9 +41,11 @@ private slots:
         OpenMainWindow g;
         g.press(g.button("cmdexit"), Qt::Key_Right);
         QCOMPARE(g.find<Tile>("pic2(14)")->pos(), QPoint(315, 243));
-        QCOMPARE(QApplication::focusWidget(), g.view());
-        QCOMPARE(g.label("lblnummov"), QStringLiteral("0")); // free play counts nothing
-        QVERIFY(!g.ticking());
+        // Other keys go on to the board, so the tab order starts from there.
+        g.press(g.button("cmdexit"), Qt::Key_Tab);
+        g.expect("focus=cmdpic");
+        g.press(g.button("cmdexit"), Qt::Key_Tab, Qt::ShiftModifier);
+        g.expect("focus=chkauto");
         // While a menu is open the arrows choose its items, even those it hands to the bar.
         auto* bar = g.window->findChild<QMenuBar*>();
         bar->setActiveAction(g.find<QMenu>("mnuview")->menuAction());
@@ -46,74 +55,187 @@ private slots:
         QApplication::activePopupWidget()->close();
         g.press(g.button("cmdscram"), Qt::Key_Space);
         g.press(g.button("cmdscram"), Qt::Key_Return);
-        QCOMPARE(g.window->counters(kSlot4x4).scrambled, 0);
+        g.expect("4x4=0/0/0 draws=0");
         QTest::mouseClick(g.button("cmdscram"), Qt::RightButton);
-        QCOMPARE(g.window->counters(kSlot4x4).scrambled, 1);
+        g.expect("4x4=0/0/1 draws=80 focus=picmod(1)");
         g.press(Qt::Key_T);
         g.press(g.button("cmdpic"), Qt::Key_S, Qt::ControlModifier);
-        QVERIFY(!g.window->board(kSlot4x4).isSolved());
-    }
-
-    void aScrambledGameCountsMovesAndSecondsUntilSet() {
-        OpenMainWindow g;
-        g.press(g.view(), Qt::Key_S);
-        QVERIFY(!g.ticking());
-        // A tile left of the empty box moves right; in the first column the one right of it.
-        const bool right = g.window->board(kSlot4x4).position(15).col > 0;
-        g.press(right ? Qt::Key_Right : Qt::Key_Left);
-        QCOMPARE(g.label("lblnummov"), QStringLiteral("1"));
-        QVERIFY(g.ticking());
-        g.window->clockTick(kSlot4x4);
-        g.window->clockTick(kSlot4x4);
-        QCOMPARE(g.label("lbltimer"), QStringLiteral("2"));
+        g.expect("4x4=0/0/1 solved=no");
+        // A counted move on a running clock keeps its rhythm.
+        g.play("move");
         const int left = g.window->clock(kSlot4x4)->remainingTime();
         QTest::qSleep(30);
-        g.press(right ? Qt::Key_Left : Qt::Key_Right);
-        QCOMPARE(g.label("lblnummov"), QStringLiteral("2"));
+        g.play("back");
         QVERIFY2(g.window->clock(kSlot4x4)->remainingTime() < left, "a move restarted the clock");
-        g.click("cmdset");
-        QVERIFY(g.window->board(kSlot4x4).isSolved());
-        QCOMPARE(g.window->counters(kSlot4x4).scrambled, 0);
-        QVERIFY(!g.ticking());
     }
 
-    void haltFreezesEverythingAndOnlyTheButtonResumes() {
+    void playFromTheBoard_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("wanted");
+        const auto row = [](const char* name, const char* steps, const char* wanted) {
+            QTest::newRow(name) << steps << wanted;
+        };
+        row("free play counts nothing", "move back tile",
+            "4x4=0/0/0 ticking= gameover=- solved=yes");
+        row("a press on Scramble shuffles once", "cmdscram", "4x4=0/0/1 draws=80 solved=no");
+        row("the first counted move starts the clock", "S move tick",
+            "4x4=1/1/1 counters=1/1 ticking=4x4 enabled=set,halt,unsorted");
+        row("the auto box only toggles", "chkauto", "draws=0 focus=picmod(1) 4x4=0/0/0");
+        row("Set gives up the game, buttons stay", "S move T",
+            "4x4=0/0/0 ticking= solved=yes enabled=set,halt,unsorted halt=Halt");
+        row("halt freezes the board, keys and H", "S move H move H T",
+            "4x4=1/0/1 active=- halt=Resume ticking=");
+        row("Resume starts the clock without a game", "S move T H cmdhalt tick move",
+            "4x4=0/1/0 counters=0/1 ticking=4x4 halt=Halt focus=picmod(1)");
+        row("Scramble while halted plays on", "S move H cmdscram", "active=4x4 halt=Resume");
+        row("Set touches the shown grid only", "S cmdpfr move 3x3 S T",
+            "4x4=1/0/1 3x3=0/0/0 ticking=4x4");
+        row("a clock running on a hidden grid shows", "S cmdpfr move 3x3 tick",
+            "shown=3x3 ticking=4x4 counters=0/1 4x4=1/1/1");
+        row("Halt stops every clock", "S cmdpfr move 3x3 H", "ticking= halt=Resume");
+        row("OK on the shown size while halted", "S move tick H 4x4",
+            "active=4x4 halt=Resume counters=1/1 ticking= focus=picmod(1)");
+        row("Cancel selects the shown size again", "cancel3x3",
+            "shown=4x4 option=4x4 focus=picmod(1)");
+        row("Cancel while halted leaves it halted", "S H cancel3x3",
+            "shown=4x4 active=- option=4x4");
+        row("UnSorted marks the misplaced tiles", "S cmdunsorted",
+            "unsorted=OK marks=misplaced focus=picmod(1)");
+        row("nothing to mark while halted", "S H cmdunsorted", "unsorted=UnSorted marks=none");
+        row("UnSorted without a game", "S T cmdunsorted", "unsorted=UnSorted marks=none");
+        row("UnSorted on another grid's game", "S 3x3 cmdunsorted", "unsorted=UnSorted marks=none");
+        row("the marks are a snapshot that Set leaves", "S cmdunsorted T move",
+            "unsorted=OK marks=stale focus=picmod(1)");
+        row("OK takes the marks away", "S cmdunsorted cmdunsorted", "unsorted=UnSorted marks=none");
+        row("a load restarts every game's counters", "3x3 S move tick 4x4 S move tick load move",
+            "3x3=0/0/1 4x4=1/0/1 counters=1/1 ticking=4x4 enabled=set,halt,unsorted,viewpic");
+        row("a load moves no tile", "S T load", "solved=yes focus=picmod(1)");
+        row("a cancelled load stops the clocks", "S move loadcancel",
+            "4x4=1/0/1 ticking= focus=picmod(1)");
+    }
+
+    // Rows of steps and what the player sees after them (see MainWindowFixture::play).
+    void playFromTheBoard() {
+        QFETCH(QString, steps);
+        QFETCH(QString, wanted);
         OpenMainWindow g;
-        g.press(g.view(), Qt::Key_S);
-        g.window->TimeMoveUpdate(); // a counted move starts the clock
-        g.press(Qt::Key_H);
-        QVERIFY(!g.ticking());
-        const auto frozen = g.window->board(kSlot4x4).positions();
-        g.button("cmdpic")->setFocus();
-        for (int key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_H, Qt::Key_T})
-            g.press(key);
-        QCOMPARE(g.window->board(kSlot4x4).positions(), frozen);
-        QCOMPARE(QApplication::focusWidget(), g.button("cmdpic"));
-        g.click("cmdhalt");
-        QCOMPARE(g.button("cmdhalt")->text(), QStringLiteral("Halt"));
-        QVERIFY(g.ticking());
-        QCOMPARE(QApplication::focusWidget(), g.view());
-        // Scrambling while halted makes the board playable, but the button still offers Resume.
-        g.press(Qt::Key_H);
-        g.click("cmdscram");
-        g.window->TimeMoveUpdate();
-        QCOMPARE(g.window->activeSlot(), kSlot4x4);
-        QCOMPARE(g.button("cmdhalt")->text(), QStringLiteral("Resume"));
+        g.play(steps);
+        g.expect(wanted);
     }
 
     void optionsTogglesThePanelAndShortcutItemsDoNothing() {
         OpenMainWindow g;
-        g.press(g.view(), Qt::Key_O);
+        g.play("O");
         QTRY_COMPARE(g.find("client")->width(), 450);
         QVERIFY(!g.find<QAction>("mnuoptions")->isChecked() && !g.find("fra1")->isVisible());
-        g.find<QAction>("mnuoptions")->trigger();
+        g.play("mnuoptions mnuscrm mnugrid mnunumber mnuset mnuhalt");
         QTRY_COMPARE(g.find("client")->width(), 635);
-        for (const char* name : {"mnuscrm", "mnugrid", "mnunumber", "mnuset", "mnuhalt"}) {
-            QVERIFY2(g.find<QAction>(name) && g.find<QAction>(name)->shortcut().isEmpty(), name);
-            g.find<QAction>(name)->trigger();
-        }
-        QVERIFY(g.window->board(kSlot4x4).isSolved() && !g.window->isHalted());
+        g.expect("solved=yes halt=Halt draws=0");
         QCOMPARE(g.find<QAbstractButton>("cmdgrid")->text(), QStringLiteral("Grid ON"));
+    }
+
+    void gameOverButtons_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("ranked");
+        QTest::newRow("Ok: the game goes on") << "cmdok" << true;
+        QTest::newRow("Close: the game ends") << "cmdclose" << true;
+        QTest::newRow("Play Again: a new game") << "cmdplay" << true;
+        QTest::newRow("Close, unranked: nothing is written") << "cmdclose" << false;
+    }
+
+    // A scrambled 3x3 game solved by keys; then the player types a name and answers.
+    void gameOverButtons() {
+        QFETCH(QString, button);
+        QFETCH(bool, ranked);
+        MainWindowFixture g;
+        // An unranked game meets a full table of one-move results, which no game can beat.
+        for (int i = 0; !ranked && i < 10; ++i)
+            g.store.SaveSetting("quadrello", "Scores2", QStringLiteral("top%1").arg(i), "1");
+        g.store.clearLog();
+        g.open();
+        g.choose(kSlot3x3);
+        g.press(Qt::Key_S);
+        g.window->clockTick(kSlot3x3);
+        const std::vector<Slide> path = solve3x3(g.window->board(kSlot3x3));
+        for (const Slide way : path)
+            g.slide(way);
+        const int moves = static_cast<int>(path.size());
+        frmscore* gameOver = g.window->gameOverWindow();
+        QVERIFY(gameOver && gameOver->isVisible() && !g.ticking(kSlot3x3));
+        QCOMPARE(gameOver->findChild<QLabel*>("lbltotmoves")->text(), QString::number(moves));
+        QCOMPARE(gameOver->findChild<QLabel*>("lbltottime")->text(), QStringLiteral("1 sec"));
+        QCOMPARE(gameOver->findChild<QWidget*>("fra1")->isVisible(), ranked);
+        // A result is ranked and saved at once, before the player has typed a name.
+        QCOMPARE(g.store.GetSetting("quadrello", "scores2", "top0", ""),
+                 ranked ? QString::number(moves) : QStringLiteral("1"));
+
+        // keyClicks cannot type beyond Latin-1
+        gameOver->findChild<QLineEdit*>("txtname")->setText(QStringLiteral("Zoë 漢字"));
+        QTest::mouseClick(gameOver->findChild<QAbstractButton*>(button), Qt::LeftButton);
+        QTRY_VERIFY(!g.window->gameOverWindow());
+        QCOMPARE(g.store.GetSetting("quadrello", "Scores2", "Nam0", ""),
+                 ranked ? QStringLiteral(" Zoë 漢字") : QString());
+        QCOMPARE(g.store.writes().isEmpty(), !ranked);
+        const bool goesOn = button != "cmdclose", fresh = button == "cmdplay";
+        QCOMPARE(g.window->counters(kSlot3x3).scrambled, goesOn ? 1 : 0);
+        QCOMPARE(g.button("cmdhalt")->isEnabled(), button == "cmdok");
+        QCOMPARE(g.window->board(kSlot3x3).isSolved(), !fresh);
+        g.play("move");
+        QCOMPARE(int(g.window->counters(kSlot3x3).moves), (fresh ? 0 : moves) + (goesOn ? 1 : 0));
+        QCOMPARE(g.ticking(kSlot3x3), goesOn);
+        // After Ok the same game is solved again, counted on; after Close it is free play.
+        g.play("back");
+        g.expect("gameover=" + (button == "cmdok" ? QString::number(moves + 2) : "-"));
+    }
+
+    // The other windows leave the main window playable. Exit saves the colours, the options and
+    // all 60 score values in order, then closes the other windows, the one shown last first.
+    void otherWindowsAreModelessAndCloseLatestFirst() {
+        OpenMainWindow g;
+        g.play("S move tick 3x3 mnuscores");
+        // The top scores open on the shown size; its buttons read the store again.
+        QVERIFY(g.find("lbl3x3mov(20)")->isVisible() && !g.find("lbl3x3mov(0)")->isVisible());
+        g.store.SaveSetting("quadrello", "Scores0", "top0", "99");
+        g.click("cmd5x5");
+        QVERIFY(g.find("lbl3x3mov(0)")->isVisible());
+        QCOMPARE(g.label("lbl3x3score(0)"), QStringLiteral("       99"));
+        g.colorAnswers << QColor(0, 0, 255);
+        g.play("4x4 mnucontents mnuabout cmdclr frmcolor.cmdcolnum cmdpfr mnucontents cmdclr");
+        QCOMPARE(g.window->findChildren<frmHelp*>().size(), 1);
+        QCOMPARE(g.window->colorWindow()->numColor(), 16711680); // the swatch picked stays
+        QStringList help;
+        for (const QAction* item : g.find<QMenu>("mnuhelp")->actions())
+            help << item->text();
+        QCOMPARE(help, QStringList({"&How &to....", "", "&About"}));
+        for (const QWidget* other : QApplication::topLevelWidgets())
+            QVERIFY(other->windowModality() == Qt::NonModal);
+        g.play("move G");
+        g.expect("4x4=2/1/1 counters=2/1 ticking=4x4");
+        QCOMPARE(g.find<QAbstractButton>("cmdgrid")->text(), QStringLiteral("Grid OFF"));
+
+        struct CloseLog : QObject {
+            QStringList windows;
+            bool eventFilter(QObject* watched, QEvent* event) override {
+                if (event->type() == QEvent::Close && watched->isWidgetType())
+                    windows << watched->objectName();
+                return false;
+            }
+        } closed;
+        qApp->installEventFilter(&closed);
+        g.store.clearLog();
+        g.window->close();
+        QCOMPARE(closed.windows, QStringList({"frmmain", "frmprefer", "frmcolor", "frmAbout",
+                                              "frmHelp", "frmtopscores"}));
+        QStringList written;
+        for (const auto& w : g.store.writes())
+            written << w.section + '/' + w.key + '=' + w.value;
+        QCOMPARE(written.size(), 6 + 60);
+        QCOMPARE(
+            written.mid(0, 8),
+            QStringList({"color/NumColor=16711680", "color/BkColor=11310476",
+                         "color/BoxColor=11310476", "options/Gridvalue=1", "options/Numvalue=1",
+                         "options/Enable=0", "Scores0/top0=99", "Scores1/top0=0"}));
+        QCOMPARE(written.last(), QStringLiteral("Scores2/Nam9= None"));
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 class tst_looks : public QObject {
@@ -14,6 +15,7 @@ class tst_looks : public QObject {
     QTemporaryDir dir;
     QString picture = dir.filePath(QStringLiteral("cells.png"));
     QString notes = dir.filePath(QStringLiteral("notes.jpg"));
+    QString mirrored = dir.filePath(QStringLiteral("mirrored.png"));
 
     static QRgb cellColor(int cell) { return QColor::fromHsv(cell * 40, 255, 255).rgb(); }
     static QRgb colorOf(QWidget* tile) {
@@ -32,6 +34,7 @@ private slots:
         for (int c = 0; c < 9; ++c)
             cells.setPixel(c % 3, c / 3, cellColor(c));
         QVERIFY(cells.scaled(600, 300).save(picture));
+        QVERIFY(cells.mirrored(true, false).scaled(600, 300).save(mirrored));
         QFile file(notes);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("these are no pixels") > 0);
     }
@@ -72,42 +75,42 @@ private slots:
 
     void coloursWindowAppliesSavesAndRestores() {
         OpenMainWindow g;
-        g.colorAnswers << QColor(0, 0, 255) << QColor(10, 20, 30) << QColor(1, 2, 3);
-        for (const char* button : {"cmdclr", "cmdcolnum", "cmdcolbox", "cmdcolok"})
-            g.click(button);
+        const QColor blue(0, 0, 255), box(10, 20, 30), back(1, 2, 3), design(140, 149, 172);
+        g.colorAnswers << blue << box << back;
+        g.play("cmdclr frmcolor.cmdcolnum frmcolor.cmdcolbox frmcolor.cmdcolbk frmcolor.cmdcolok");
         QCOMPARE(g.store.GetSetting("quadrello", "color", "numcolor", ""), "16711680");
-        // Applied on every board, also those not shown.
-        QCOMPARE(g.view(kSlot5x5)->emptyBox()->background(), QColor(10, 20, 30));
-        for (const char* button : {"cmdclr", "cmdcolbk", "cmdcolcancel"})
-            g.click(button);
-        QCOMPARE(g.window->colorWindow()->bkColor(), 11310476);
-        for (const char* button : {"cmdclr", "cmddefault", "cmdcolok"})
-            g.click(button);
+        // The numbers of every board take the colour, hidden ones too, on no background.
+        const auto numbers = g.window->findChildren<QLabel*>(QRegularExpression("^lbl\\d\\("));
+        QCOMPARE(numbers.size(), 24 + 15 + 8);
+        for (QLabel* number : numbers)
+            QVERIFY(number->palette().color(QPalette::WindowText) == blue &&
+                    !number->autoFillBackground());
+        QCOMPARE(g.view(kSlot5x5)->emptyBox()->background(), box);
+        // The background colours the window, the panel and the check box, and no button.
+        for (const char* name : {"client", "fra1", "chkauto"})
+            QCOMPARE(g.find(name)->palette().color(QPalette::Window), back);
+        QVERIFY(g.find("pictime")->palette().color(QPalette::Window) != back &&
+                g.find("cmdexit")->palette().color(QPalette::Button) != back);
+        g.colorAnswers << QColor(7, 7, 7);
+        g.play("cmdclr frmcolor.cmdcolbk frmcolor.cmdcolcancel");
+        QCOMPARE(g.window->colorWindow()->bkColor(), 3 * 65536 + 2 * 256 + 1);
+        g.play("cmdclr frmcolor.cmddefault frmcolor.cmdcolok");
         QCOMPARE(g.store.GetSetting("quadrello", "color", "numcolor", ""), "128");
-        QCOMPARE(g.view()->emptyBox()->background(), QColor(140, 149, 172));
+        QCOMPARE(g.view()->emptyBox()->background(), design);
         // The check box sits on the panel in the same colour, right of its caption.
-        auto* box = g.find<QCheckBox>("chkauto");
-        QCOMPARE(box->grab().toImage().pixelColor(box->width() - 1, 0), QColor(140, 149, 172));
+        auto* check = g.find<QCheckBox>("chkauto");
+        QCOMPARE(check->grab().toImage().pixelColor(check->width() - 1, 0), design);
     }
 
     void aLoadedPictureShowsOnTheTilesAndInThePreview() {
         OpenMainWindow g;
-        g.press(g.view(), Qt::Key_S);
-        g.window->TimeMoveUpdate(); // a counted move starts the clock
-        // A cancelled dialog or a file that is no picture changes nothing but stops the clock.
-        for (const QString& answer : {QString(), notes}) {
-            g.fileAnswers.enqueue(answer);
-            g.find<QAction>("Mnuload")->trigger();
-            QVERIFY(!g.ticking());
-            g.window->TimeMoveUpdate();
-        }
-        QCOMPARE(g.window->counters(kSlot4x4).moves, 3);
+        g.picture = notes; // no picture: nothing changes, but the clock stops
+        g.play("S move load");
+        g.expect("4x4=1/0/1 ticking= enabled=set,halt,unsorted");
         QVERIFY(g.view()->cell(0)->image()->picture().isNull());
         const auto arrangement = g.window->board(kSlot4x4).positions();
-        g.choose(kSlot3x3);
-        g.find<QCheckBox>("chkauto")->setChecked(true);
-        g.fileAnswers.enqueue(picture);
-        g.click("cmdpic");
+        g.picture = picture;
+        g.play("3x3 chkauto load");
         // Auto-scramble starts a game on the shown board only.
         QVERIFY(!g.window->board(kSlot3x3).isSolved());
         QCOMPARE(g.window->board(kSlot4x4).positions(), arrangement);
@@ -122,16 +125,15 @@ private slots:
         QTest::mouseRelease(g.button("cmdviewpic"), Qt::RightButton);
         QVERIFY(!g.window->previewWindow()->isVisible());
         QCOMPARE(QApplication::focusWidget(), g.view(kSlot3x3));
-        // UnSorted marks the misplaced tiles of the game in play; OK takes the marks away.
-        g.click("cmdunsorted");
-        for (int tile = 0; tile < 8; ++tile)
-            QCOMPARE(g.view(kSlot3x3)->isMarked(tile), !g.window->board(kSlot3x3).isAtHome(tile));
-        g.click("cmdunsorted");
-        for (int tile = 0; tile < 8; ++tile)
-            QVERIFY(!g.view(kSlot3x3)->isMarked(tile));
-        g.press(Qt::Key_H);
-        g.click("cmdunsorted"); // nothing to mark while halted
-        QCOMPARE(g.button("cmdunsorted")->text(), QStringLiteral("UnSorted"));
+        // A later picture replaces the first everywhere and moves no tile.
+        g.picture = mirrored;
+        const auto scrambled = g.window->board(kSlot3x3).positions();
+        g.play("chkauto load");
+        QCOMPARE(g.window->board(kSlot3x3).positions(), scrambled);
+        for (const char* name : {"imgsam", "imgpic"})
+            QCOMPARE(g.find<QLabel>(name)->pixmap().toImage().pixel(0, 0), cellColor(2));
+        QCOMPARE(colorOf(g.view(kSlot3x3)->cell(0)), cellColor(2));
+        QCOMPARE(colorOf(g.view(kSlot5x5)->cell(0)), cellColor(2));
     }
 };
 
