@@ -41,8 +41,6 @@ private slots:
     void anEmptyLockFileLeftByAKilledSaveIsCleared();
     void whatTheGameCannotReadOrWriteIsLeftAlone_data();
     void whatTheGameCannotReadOrWriteIsLeftAlone();
-    void aMissingHomeFolderIsNotAProblem();
-    void aFullDiskKeepsWhatWasStored();
 };
 
 // Killed at a random moment from just before its exit save to just after it, the saver leaves
@@ -91,10 +89,19 @@ void tst_savefaults::whatTheGameCannotReadOrWriteIsLeftAlone_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("filePermissions");
     QTest::addColumn<int>("folderPermissions");
-    QTest::addColumn<int>("numColor"); // as the game reads it
-    QTest::newRow("a read-only folder") << kFile << 0444 << 0555 << 500;
-    QTest::newRow("an unreadable file") << kFile << 0 << 0777 << 128;
-    QTest::newRow("a folder in the file's place") << kFile + "/kept" << 0644 << 0777 << 128;
+    QTest::addColumn<QString>("storeFolder"); // inside the test's folder
+    QTest::addColumn<int>("sizeLimit");       // for every file written, 0 for none
+    QTest::addColumn<int>("numColor");        // as the game reads it
+    QTest::newRow("a read-only folder") << kFile << 0444 << 0555 << "" << 0 << 500;
+    QTest::newRow("an unreadable file") << kFile << 0 << 0777 << "" << 0 << 128;
+    QTest::newRow("a folder in the file's place")
+        << kFile + "/kept" << 0644 << 0777 << "" << 0 << 128;
+    // The folder the game takes from a home (~/.config/quadrello) that is gone and cannot be
+    // made again: it plays and makes none.
+    QTest::newRow("a missing home")
+        << kFile << 0644 << 0555 << "gone/home/.config/quadrello" << 0 << 128;
+    // A write past the limit fails as on a full disk.
+    QTest::newRow("a full disk") << kFile << 0644 << 0777 << "" << 256 << 500;
 }
 
 // Results stored before are worth more than anything the game could say about a file it cannot
@@ -103,6 +110,8 @@ void tst_savefaults::whatTheGameCannotReadOrWriteIsLeftAlone() {
     QFETCH(QString, file);
     QFETCH(int, filePermissions);
     QFETCH(int, folderPermissions);
+    QFETCH(QString, storeFolder);
+    QFETCH(int, sizeLimit);
     QFETCH(int, numColor);
     QTemporaryDir folder;
     const QString path = folder.filePath(file);
@@ -112,59 +121,20 @@ void tst_savefaults::whatTheGameCannotReadOrWriteIsLeftAlone() {
              0);
     {
         const PlainUser player;
-        QSettingsStore store(folder.path());
+        QSettingsStore store(folder.filePath(storeFolder));
         StoredGame game(store);
         QCOMPARE(game.window.colorWindow()->numColor(), numColor);
-        QCOMPARE(playChangeAndClose(game.window), QString());
+        rlimit fileSize{};
+        getrlimit(RLIMIT_FSIZE, &fileSize);
+        const rlimit limited{rlim_t(sizeLimit), fileSize.rlim_max};
+        QVERIFY(sizeLimit == 0 || setrlimit(RLIMIT_FSIZE, &limited) == 0);
+        const QString fault = playChangeAndClose(game.window);
+        setrlimit(RLIMIT_FSIZE, &fileSize);
+        QCOMPARE(fault, QString());
     }
     QCOMPARE(chmod(qPrintable(folder.path()), 0700) | chmod(qPrintable(path), 0600), 0);
     QCOMPARE(contentOf(path), kStored);
-}
-
-// With no home folder, and none that can be made, the game plays and makes none. The store gets
-// the folder the game takes from such a home (~/.config/quadrello).
-void tst_savefaults::aMissingHomeFolderIsNotAProblem() {
-    QTemporaryDir parent;
-    const QString home = parent.filePath("gone/home");
-    QCOMPARE(chmod(qPrintable(parent.path()), 0555), 0);
-    {
-        const PlainUser player;
-        QSettingsStore store(home + "/.config/quadrello");
-        StoredGame game(store);
-        QCOMPARE(playChangeAndClose(game.window), QString());
-    }
-    QVERIFY(!QFileInfo::exists(home));
-}
-
-// A disk with no room left: the save fails, and the file from before is still whole. Where the
-// test may mount a tiny tmpfs the disk really is full; elsewhere a file size limit makes every
-// write past a few hundred bytes fail the same way.
-void tst_savefaults::aFullDiskKeepsWhatWasStored() {
-    QTemporaryDir folder;
-    const bool mounted =
-        QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=32k", "tmpfs", folder.path()}) == 0;
-    const auto unmount = qScopeGuard([&] {
-        if (mounted)
-            QProcess::execute("umount", {folder.path()});
-    });
-    qInfo(mounted ? "a full 32 KB tmpfs"
-                  : "a 256-byte file size limit (no tmpfs could be mounted)");
-    QVERIFY(!written(folder.filePath(kFile), kStored).isEmpty());
-    QFile filler(folder.filePath("filler"));
-    QVERIFY(filler.open(QIODevice::WriteOnly));
-    while (mounted && filler.write(QByteArray(512, 'x')) == 512 && filler.flush()) {
-    }
-    QSettingsStore store(folder.path());
-    StoredGame game(store);
-    QCOMPARE(game.window.colorWindow()->numColor(), 500);
-    rlimit fileSize{};
-    getrlimit(RLIMIT_FSIZE, &fileSize);
-    const rlimit tiny{256, fileSize.rlim_max};
-    QVERIFY(mounted || setrlimit(RLIMIT_FSIZE, &tiny) == 0);
-    const QString fault = playChangeAndClose(game.window);
-    setrlimit(RLIMIT_FSIZE, &fileSize);
-    QCOMPARE(fault, QString());
-    QCOMPARE(contentOf(folder.filePath(kFile)), kStored);
+    QVERIFY(!QFileInfo::exists(folder.filePath("gone")));
 }
 
 QTEST_MAIN(tst_savefaults)
