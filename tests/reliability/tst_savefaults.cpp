@@ -37,105 +37,101 @@ private slots:
         QLoggingCategory::setFilterRules("*.warning=false");
         std::signal(SIGXFSZ, SIG_IGN); // a write past the file size limit just fails
     }
-    void aKillDuringTheExitSaveLeavesTheOldOrTheNewFile();
-    void anEmptyLockFileLeftByAKilledSaveIsCleared();
-    void whatTheGameCannotReadOrWriteIsLeftAlone_data();
-    void whatTheGameCannotReadOrWriteIsLeftAlone();
+
+    // Killed at a random moment from just before its exit save to just after it, the saver leaves
+    // the file complete and wholly from one run: byte for byte the old one, or the old one with the
+    // new run's colour. It prints "saving" just before it closes the window, and saves its
+    // generation as the numbers' colour.
+    void aKillDuringTheExitSaveLeavesTheOldOrTheNewFile() {
+        const int runs = workload(200, 60);
+        QTemporaryDir folder;
+        QCOMPARE(QProcess::execute(QUADRELLO_EXITSAVER, {folder.path(), "1000"}), 0);
+        QByteArray stored = contentOf(folder.filePath(kFile));
+        int storedGeneration = 1000;
+        int keptOld = 0;
+        std::mt19937 engine(99);
+        for (int generation = 1010; generation < 1010 + 10 * runs; generation += 10) {
+            const QByteArray renewed =
+                QByteArray(stored).replace('=' + QByteArray::number(storedGeneration) + '\n',
+                                           '=' + QByteArray::number(generation) + '\n');
+            QVERIFY(renewed != stored);
+            QProcess saver;
+            saver.start(QUADRELLO_EXITSAVER, {folder.path(), QString::number(generation)});
+            QVERIFY2(saver.waitForReadyRead(60000), "the saver never got to its exit save");
+            usleep(engine() % 4000);
+            ::kill(pid_t(saver.processId()), SIGKILL);
+            QVERIFY(saver.waitForFinished(60000));
+            const QByteArray found = contentOf(folder.filePath(kFile));
+            QVERIFY2(found == stored || found == renewed, qPrintable(QString::number(generation)));
+            keptOld += found == stored;
+            storedGeneration = found == stored ? storedGeneration : generation;
+            stored = found;
+        }
+        qInfo("%d saves killed: %d left the old file, %d the new one", runs, keptOld,
+              runs - keptOld);
+    }
+
+    // Found by the kill test: a run killed while QSettings created its lock file left it empty, and
+    // the next save froze the game for half a minute until QSettings gave up on the lock.
+    void anEmptyLockFileLeftByAKilledSaveIsCleared() {
+        QTemporaryDir folder;
+        const QString lock = written(folder.filePath(kFile + ".lock"), {});
+        QSettingsStore(folder.path()).GetSetting("quadrello", "color", "NumColor", "");
+        QVERIFY2(!QFileInfo::exists(lock), "the broken lock is still there");
+    }
+
+    void whatTheGameCannotReadOrWriteIsLeftAlone_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("filePermissions");
+        QTest::addColumn<int>("folderPermissions");
+        QTest::addColumn<QString>("storeFolder"); // inside the test's folder
+        QTest::addColumn<int>("sizeLimit");       // for every file written, 0 for none
+        QTest::addColumn<int>("numColor");        // as the game reads it
+        QTest::newRow("a read-only folder") << kFile << 0444 << 0555 << "" << 0 << 500;
+        QTest::newRow("an unreadable file") << kFile << 0 << 0777 << "" << 0 << 128;
+        QTest::newRow("a folder in the file's place")
+            << kFile + "/kept" << 0644 << 0777 << "" << 0 << 128;
+        // The folder the game takes from a home (~/.config/quadrello) that is gone and cannot be
+        // made again: it plays and makes none.
+        QTest::newRow("a missing home")
+            << kFile << 0644 << 0555 << "gone/home/.config/quadrello" << 0 << 128;
+        // A write past the limit fails as on a full disk.
+        QTest::newRow("a full disk") << kFile << 0644 << 0777 << "" << 256 << 500;
+    }
+
+    // Results stored before are worth more than anything the game could say about a file it cannot
+    // read or a folder it cannot write to: it plays on silently, and what is there stays as it was.
+    void whatTheGameCannotReadOrWriteIsLeftAlone() {
+        QFETCH(QString, file);
+        QFETCH(int, filePermissions);
+        QFETCH(int, folderPermissions);
+        QFETCH(QString, storeFolder);
+        QFETCH(int, sizeLimit);
+        QFETCH(int, numColor);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(file);
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()) && !written(path, kStored).isEmpty());
+        QCOMPARE(chmod(qPrintable(path), filePermissions) |
+                     chmod(qPrintable(folder.path()), folderPermissions),
+                 0);
+        {
+            const PlainUser player;
+            QSettingsStore store(folder.filePath(storeFolder));
+            StoredGame game(store);
+            QCOMPARE(game.window.colorWindow()->numColor(), numColor);
+            rlimit fileSize{};
+            getrlimit(RLIMIT_FSIZE, &fileSize);
+            const rlimit limited{rlim_t(sizeLimit), fileSize.rlim_max};
+            QVERIFY(sizeLimit == 0 || setrlimit(RLIMIT_FSIZE, &limited) == 0);
+            const QString fault = playChangeAndClose(game.window);
+            setrlimit(RLIMIT_FSIZE, &fileSize);
+            QCOMPARE(fault, QString());
+        }
+        QCOMPARE(chmod(qPrintable(folder.path()), 0700) | chmod(qPrintable(path), 0600), 0);
+        QCOMPARE(contentOf(path), kStored);
+        QVERIFY(!QFileInfo::exists(folder.filePath("gone")));
+    }
 };
-
-// Killed at a random moment from just before its exit save to just after it, the saver leaves
-// the file complete and wholly from one run: byte for byte the old one, or the old one with the
-// new run's colours. It prints "saving" just before it closes the window, and saves the colours
-// generation, + 1 and + 2.
-void tst_savefaults::aKillDuringTheExitSaveLeavesTheOldOrTheNewFile() {
-    const int runs = workload(200, 60);
-    QTemporaryDir folder;
-    QCOMPARE(QProcess::execute(QUADRELLO_EXITSAVER, {folder.path(), "1000"}), 0);
-    QByteArray stored = contentOf(folder.filePath(kFile));
-    int storedGeneration = 1000;
-    int keptOld = 0;
-    std::mt19937 engine(99);
-    for (int generation = 1010; generation < 1010 + 10 * runs; generation += 10) {
-        QByteArray renewed = stored;
-        for (int c = 0; c < 3; ++c)
-            renewed.replace('=' + QByteArray::number(storedGeneration + c) + '\n',
-                            '=' + QByteArray::number(generation + c) + '\n');
-        QVERIFY(renewed != stored);
-        QProcess saver;
-        saver.start(QUADRELLO_EXITSAVER, {folder.path(), QString::number(generation)});
-        QVERIFY2(saver.waitForReadyRead(60000), "the saver never got to its exit save");
-        usleep(engine() % 4000);
-        ::kill(pid_t(saver.processId()), SIGKILL);
-        QVERIFY(saver.waitForFinished(60000));
-        const QByteArray found = contentOf(folder.filePath(kFile));
-        QVERIFY2(found == stored || found == renewed, qPrintable(QString::number(generation)));
-        keptOld += found == stored;
-        storedGeneration = found == stored ? storedGeneration : generation;
-        stored = found;
-    }
-    qInfo("%d saves killed: %d left the old file, %d the new one", runs, keptOld, runs - keptOld);
-}
-
-// Found by the kill test: a run killed while QSettings created its lock file left it empty, and
-// the next save froze the game for half a minute until QSettings gave up on the lock.
-void tst_savefaults::anEmptyLockFileLeftByAKilledSaveIsCleared() {
-    QTemporaryDir folder;
-    const QString lock = written(folder.filePath(kFile + ".lock"), {});
-    QSettingsStore(folder.path()).GetSetting("quadrello", "color", "NumColor", "");
-    QVERIFY2(!QFileInfo::exists(lock), "the broken lock is still there");
-}
-
-void tst_savefaults::whatTheGameCannotReadOrWriteIsLeftAlone_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("filePermissions");
-    QTest::addColumn<int>("folderPermissions");
-    QTest::addColumn<QString>("storeFolder"); // inside the test's folder
-    QTest::addColumn<int>("sizeLimit");       // for every file written, 0 for none
-    QTest::addColumn<int>("numColor");        // as the game reads it
-    QTest::newRow("a read-only folder") << kFile << 0444 << 0555 << "" << 0 << 500;
-    QTest::newRow("an unreadable file") << kFile << 0 << 0777 << "" << 0 << 128;
-    QTest::newRow("a folder in the file's place")
-        << kFile + "/kept" << 0644 << 0777 << "" << 0 << 128;
-    // The folder the game takes from a home (~/.config/quadrello) that is gone and cannot be
-    // made again: it plays and makes none.
-    QTest::newRow("a missing home")
-        << kFile << 0644 << 0555 << "gone/home/.config/quadrello" << 0 << 128;
-    // A write past the limit fails as on a full disk.
-    QTest::newRow("a full disk") << kFile << 0644 << 0777 << "" << 256 << 500;
-}
-
-// Results stored before are worth more than anything the game could say about a file it cannot
-// read or a folder it cannot write to: it plays on silently, and what is there stays as it was.
-void tst_savefaults::whatTheGameCannotReadOrWriteIsLeftAlone() {
-    QFETCH(QString, file);
-    QFETCH(int, filePermissions);
-    QFETCH(int, folderPermissions);
-    QFETCH(QString, storeFolder);
-    QFETCH(int, sizeLimit);
-    QFETCH(int, numColor);
-    QTemporaryDir folder;
-    const QString path = folder.filePath(file);
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()) && !written(path, kStored).isEmpty());
-    QCOMPARE(chmod(qPrintable(path), filePermissions) |
-                 chmod(qPrintable(folder.path()), folderPermissions),
-             0);
-    {
-        const PlainUser player;
-        QSettingsStore store(folder.filePath(storeFolder));
-        StoredGame game(store);
-        QCOMPARE(game.window.colorWindow()->numColor(), numColor);
-        rlimit fileSize{};
-        getrlimit(RLIMIT_FSIZE, &fileSize);
-        const rlimit limited{rlim_t(sizeLimit), fileSize.rlim_max};
-        QVERIFY(sizeLimit == 0 || setrlimit(RLIMIT_FSIZE, &limited) == 0);
-        const QString fault = playChangeAndClose(game.window);
-        setrlimit(RLIMIT_FSIZE, &fileSize);
-        QCOMPARE(fault, QString());
-    }
-    QCOMPARE(chmod(qPrintable(folder.path()), 0700) | chmod(qPrintable(path), 0600), 0);
-    QCOMPARE(contentOf(path), kStored);
-    QVERIFY(!QFileInfo::exists(folder.filePath("gone")));
-}
 
 QTEST_MAIN(tst_savefaults)
 #include "tst_savefaults.moc"

@@ -20,47 +20,14 @@ namespace {
 
 const QString app = QStringLiteral("quadrello");
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 class tst_settings : public QObject {
     Q_OBJECT
 
 private slots:
-    void read_data() {
-        // "section/key=value" entries, each key spelled its own way, and what the game starts
-        // from: gridOff, numOff, autoScramble and the three colours.
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QList<int>>("values");
-        QTest::newRow("first run") << "" << QList<int>{1, 0, 0, 128, 11310476, 11310476};
-        QTest::newRow("saved values, limits, blanks")
-            << "Options/Gridvalue= +1|OPTIONS/Numvalue=0 |options/Enable=1|COLOR/NumColor= 255 |"
-               "Color/BkColor=0|color/BoxColor=16777215"
-            << QList<int>{0, 1, 1, 255, 0, 16777215};
-        QTest::newRow("damaged numbers, colours out of range")
-            << "options/Gridvalue=65537|options/Numvalue=0x0|options/Enable=7.5|"
-               "color/NumColor=-1|color/BkColor=16777216|color/BoxColor=4294967551"
-            << QList<int>{1, 0, 0, 128, 11310476, 11310476};
-    }
-
-    void read() {
-        QFETCH(QString, stored);
-        QFETCH(QList<int>, values);
-        MemorySettingsStore settings;
-        for (const QString& entry : stored.split('|', Qt::SkipEmptyParts))
-            settings.SaveSetting("QUADRELLO", entry.section('/', 0, 0),
-                                 entry.section('/', 1).section('=', 0, 0), entry.section('=', 1));
-        const StartOptions o = readOptions(settings);
-        const ColorValues c = readColors(settings);
-        QCOMPARE(
-            (QList<int>{o.gridOff, o.numOff, o.autoScramble, c.numColor, c.bkColor, c.boxColor}),
-            values);
-    }
-
+    // How a damaged or hand-edited file reads is tried on a thousand of them by the reliability
+    // tests; here, what the game writes back, in its order.
     void savesInOrder() {
         MemorySettingsStore settings;
         saveOptions(settings, 1, 0, 2);
@@ -82,51 +49,25 @@ private slots:
         QCOMPARE(valueFromColor(translucentHsv), 0x123456);
     }
 
-    // Each row: the file to begin with, the names written first, written later and read (or one
-    // pair for all three), what is read at first, and how the file then spells the key.
-    void savedForLaterRuns_data() {
-        QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QStringList>("spellings");
-        QTest::newRow("no file, blanks, INI syntax, not ASCII")
-            << QByteArray() << QStringList{"Spiel é", "Schlüssel 漢字"} << "absent"
-            << QStringList{"Spiel é/Schlüssel 漢字"};
-        QTest::newRow("other case, not ASCII")
-            << QByteArray() << QStringList{"Écran", "ÂGE", "écran", "âge", "ÉCRAN", "Âge"}
-            << "absent" << QStringList{"Écran/ÂGE"};
-        // Of several spellings in a hand-edited file, the one that sorts first wins.
-        QTest::newRow("two spellings in the file")
-            << QByteArray("[color]\nNumColor=1\n[COLOR]\nnumcolor=2\nNumColor=3\n")
-            << QStringList{"Color", "NUMCOLOR"} << "3"
-            << QStringList{"COLOR/NumColor", "COLOR/numcolor", "color/NumColor"};
-        QTest::newRow("garbage") << QByteArray("\0\xff[\x80\n=\xc3(]\n\xfe\0=", 13)
-                                 << QStringList{"Color", "NumColor"} << "absent"
-                                 << QStringList{"Color/NumColor"};
-    }
-
+    // Names with blanks and letters beyond ASCII, spelled in other letter cases each time, and a
+    // value full of what the file's own syntax uses, all come back as written, in a later run;
+    // the file keeps the first spelling of the names.
     void savedForLaterRuns() {
-        QFETCH(QByteArray, contents);
-        QFETCH(QStringList, names);
-        QFETCH(QString, before);
-        QFETCH(QStringList, spellings);
-        while (names.size() < 6)
-            names += names.mid(0, 2);
         const QString value = "  @Variant(0) a, b; c=\"d\" \\ [e] #f\nZoë 😀 ";
         QTemporaryDir dir, copy;
-        QVERIFY(contents.isNull() || writeFile(dir.filePath("quadrello.conf"), contents));
         QSettingsStore store(dir.path());
-        QCOMPARE(store.GetSetting(app, names[4], names[5], "absent"), before);
-        store.SaveSetting(app, names[0], names[1], "1");
-        store.SaveSetting(app, names[2], names[3], value);
+        QCOMPARE(store.GetSetting(app, "Spiel É", "Schlüssel 漢字", "absent"), "absent");
+        store.SaveSetting(app, "Spiel É", "Schlüssel 漢字", "1");
+        store.SaveSetting(app, "spiel é", "SCHLÜSSEL 漢字", value);
         store.flush();
         // The store is still alive, so only flush() can have put the value on disk. QSettings
         // shares what it has read among all its objects for one file: a copy shows the disk.
         const QString file = copy.filePath("quadrello.conf");
         QFile::copy(dir.filePath("quadrello.conf"), file);
-        QCOMPARE(QSettingsStore(copy.path()).GetSetting(app, names[4], names[5], ""), value);
-        const QStringList keys = QSettings(file, QSettings::IniFormat).allKeys();
-        QCOMPARE(keys.filter(names[4] + '/' + names[5], Qt::CaseInsensitive), spellings);
+        QCOMPARE(QSettingsStore(copy.path()).GetSetting(app, "SPIEL É", "schlüssel 漢字", ""),
+                 value);
+        QCOMPARE(QSettings(file, QSettings::IniFormat).allKeys(),
+                 QStringList{"Spiel É/Schlüssel 漢字"});
     }
 
     // Each Change button asks under one title and paints only its own swatch, which a screen
