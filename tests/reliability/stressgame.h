@@ -64,23 +64,18 @@ inline QString written(const QString& path, const QByteArray& content) {
     return f.open(QIODevice::WriteOnly) && f.write(content) == content.size() ? path : QString();
 }
 
-// What is wrong with one grid's game, or nothing: an arrangement that cannot be slid back into
+// What is wrong with the window's games, or nothing: an arrangement that cannot be slid back into
 // order, seconds or moves outside 0..32767, an in-progress flag other than 0 or 1.
-inline QString gameFault(const Board& board, const GameCounters& c) {
-    if (!solvable(board))
-        return boardToText(board) + " cannot be solved";
-    const int limit = GameCounters::kLimit;
-    if (c.seconds < 0 || c.seconds > limit || c.moves < 0 || c.moves > limit || c.scrambled < 0 ||
-        c.scrambled > 1)
-        return QString("%1 s, %2 moves, flag %3").arg(c.seconds).arg(c.moves).arg(c.scrambled);
-    return {};
-}
-
-// The same for all three grids of the window.
 inline QString windowFault(const frmmain& window) {
     QString fault;
-    for (int slot = 0; slot < kSlotCount; ++slot)
-        fault += gameFault(window.board(slot), window.counters(slot));
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const GameCounters& c = window.counters(slot);
+        if (!solvable(window.board(slot)))
+            fault += boardToText(window.board(slot)) + " cannot be solved";
+        if (c.seconds < 0 || c.moves < 0 || c.scrambled < 0 || c.scrambled > 1)
+            fault +=
+                QString("%1 s, %2 moves, flag %3").arg(c.seconds).arg(c.moves).arg(c.scrambled);
+    }
     return fault;
 }
 
