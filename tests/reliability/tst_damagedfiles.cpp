@@ -266,7 +266,7 @@ private slots:
 // The game starts on the documented reading of the file and plays; on exit it may write back
 // the fallbacks of unusable values, but the reading stays the same.
 void tst_damagedfiles::everyDamagedSettingsFileStartsAndPlaysOnItsDocumentedReading() {
-    const int files = workload(1000, 300);
+    const int files = workload(1000, 200);
     int notDefaults = 0;
     for (unsigned seed = 1000; seed < 1000u + unsigned(files); ++seed) {
         const auto note = noteOnFailure(seed);

@@ -43,7 +43,7 @@ private slots:
     // new run's colour. It prints "saving" just before it closes the window, and saves its
     // generation as the numbers' colour.
     void aKillDuringTheExitSaveLeavesTheOldOrTheNewFile() {
-        const int runs = workload(200, 60);
+        const int runs = workload(200, 40);
         QTemporaryDir folder;
         QCOMPARE(QProcess::execute(QUADRELLO_EXITSAVER, {folder.path(), "1000"}), 0);
         QByteArray stored = contentOf(folder.filePath(kFile));
