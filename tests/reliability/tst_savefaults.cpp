@@ -90,7 +90,7 @@ private slots:
         QTest::newRow("a read-only folder") << kFile << 0444 << 0555 << "" << 0 << 500;
         // A save that cannot replace the file as a whole must not rewrite it in place.
         QTest::newRow("a read-only folder, the file writable")
-            << kFile << 0644 << 0555 << "" << 0 << 500;
+            << kFile << 0666 << 0555 << "" << 0 << 500;
         QTest::newRow("an unreadable file") << kFile << 0 << 0777 << "" << 0 << 128;
         QTest::newRow("a folder in the file's place")
             << kFile + "/kept" << 0644 << 0777 << "" << 0 << 128;
