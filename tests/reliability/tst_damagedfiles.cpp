@@ -43,8 +43,8 @@ const QByteArrayList kOddValues =
 // A settings file as a crash, a bad disk or a curious player may leave it, made from its seed
 // alone. It follows the layout the game writes, but now and then a name is left out, given
 // again in other letter cases or under a section of another spelling, and half the values come
-// from the list above. Then seed % 4 chooses the damage: none more, cut short, runs of bytes
-// read back as zeros (a bad sector), or bytes that are not UTF-8.
+// from the list above. Then seed % 4 chooses the damage: none more, cut short, a few bytes here
+// and there read back as a run of zeros (a bad sector), or bytes that are not UTF-8.
 QByteArray damagedSettings(unsigned seed) {
     Dice below{std::mt19937(seed)};
     const auto respelled = [&](QByteArray name, bool always) {
