@@ -1,8 +1,7 @@
 // Saves one generation of settings exactly as the game does when its main window closes, for a
 // test that kills it while it writes: quadrello_exitsaver <settings folder> <generation>. The
-// colours saved are generation, generation + 1 and generation + 2, so a reader can tell which
-// run wrote a file and whether all of it came from one run. "saving" is printed just before the
-// window closes.
+// numbers' colour saved is the generation, so a reader can tell which run wrote a file.
+// "saving" is printed just before the window closes.
 #include "reliability/stressgame.h"
 #include "settings/frmcolor.h"
 #include "settings/qsettingsstore.h"
@@ -18,8 +17,6 @@ int main(int argc, char* argv[]) {
     QSettingsStore store(QString::fromLocal8Bit(argv[1]));
     StoredGame game(store);
     game.window.colorWindow()->setNumColor(generation);
-    game.window.colorWindow()->setBkColor(generation + 1);
-    game.window.colorWindow()->setBoxColor(generation + 2);
     std::puts("saving");
     std::fflush(stdout);
     game.window.close();

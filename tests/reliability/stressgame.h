@@ -1,15 +1,14 @@
 #pragma once
 
 #include "app/frmmain.h"
+#include "support/boardtext.h"
 #include "support/scriptedrandom.h"
+#include "support/solver.h"
 
 #include <QScopeGuard>
 #include <QTest>
-#include <algorithm>
-#include <numeric>
 #include <sys/fsuid.h>
 #include <unistd.h>
-#include <vector>
 
 // What the stress tests share: how much work they do, the game as the program builds it, and
 // what must hold for the game's state after any command, whatever came before.
@@ -65,41 +64,18 @@ inline QString written(const QString& path, const QByteArray& content) {
     return f.open(QIODevice::WriteOnly) && f.write(content) == content.size() ? path : QString();
 }
 
-// What is wrong with one grid's game, or nothing: the cells must stand on distinct home cells
-// in an arrangement that can be slid back into order, seconds and moves must be within 0..32767
-// and the in-progress flag 0 or 1. Every slide swaps the empty box with a neighbour, one
-// transposition of the cells and one step of the empty box, so the permutation's parity always
-// equals the parity of the empty box's distance from home.
-inline QString gameFault(const Board& board, const GameCounters& c) {
-    const int n = board.size();
-    std::vector<int> place; // where each cell stands, counted in reading order
-    std::vector<int> home(unsigned(board.cellCount()));
-    std::iota(home.begin(), home.end(), 0);
-    for (const CellPos p : board.positions())
-        place.push_back(p.col >= 0 && p.col < n && p.row >= 0 && p.row < n ? p.row * n + p.col
-                                                                           : -1);
-    if (!std::is_permutation(place.begin(), place.end(), home.begin()))
-        return "the cells are not a permutation of the home cells";
-    const CellPos empty = board.position(board.emptyIndex());
-    int parity = 2 * n - 2 - empty.col - empty.row;
-    for (unsigned i = 0; i < place.size(); ++i) {
-        for (unsigned j = i + 1; j < place.size(); ++j)
-            parity += place[i] > place[j];
-    }
-    if (parity % 2)
-        return "the arrangement cannot be solved";
-    const int limit = GameCounters::kLimit;
-    if (c.seconds < 0 || c.seconds > limit || c.moves < 0 || c.moves > limit || c.scrambled < 0 ||
-        c.scrambled > 1)
-        return QString("%1 s, %2 moves, flag %3").arg(c.seconds).arg(c.moves).arg(c.scrambled);
-    return {};
-}
-
-// The same for all three grids of the window.
+// What is wrong with the window's games, or nothing: an arrangement that cannot be slid back into
+// order, seconds or moves outside 0..32767, an in-progress flag other than 0 or 1.
 inline QString windowFault(const frmmain& window) {
     QString fault;
-    for (int slot = 0; slot < kSlotCount; ++slot)
-        fault += gameFault(window.board(slot), window.counters(slot));
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const GameCounters& c = window.counters(slot);
+        if (!solvable(window.board(slot)))
+            fault += boardToText(window.board(slot)) + " cannot be solved";
+        if (c.seconds < 0 || c.moves < 0 || c.scrambled < 0 || c.scrambled > 1)
+            fault +=
+                QString("%1 s, %2 moves, flag %3").arg(c.seconds).arg(c.moves).arg(c.scrambled);
+    }
     return fault;
 }
 

@@ -3,7 +3,27 @@
 #include <QtGlobal>
 #include <algorithm>
 #include <deque>
+#include <numeric>
 #include <unordered_map>
+
+bool solvable(const Board& board) {
+    const int n = board.size();
+    std::vector<int> place; // where each cell stands, counted in reading order
+    for (const CellPos p : board.positions())
+        place.push_back(p.col >= 0 && p.col < n && p.row >= 0 && p.row < n ? p.row * n + p.col
+                                                                           : -1);
+    std::vector<int> everyPlace(place.size());
+    std::iota(everyPlace.begin(), everyPlace.end(), 0);
+    if (!std::is_permutation(place.begin(), place.end(), everyPlace.begin()))
+        return false;
+    const CellPos empty = board.position(board.emptyIndex());
+    int parity = 2 * n - 2 - empty.col - empty.row;
+    for (size_t i = 0; i < place.size(); ++i) {
+        for (size_t j = i + 1; j < place.size(); ++j)
+            parity += place[i] > place[j] ? 1 : 0;
+    }
+    return parity % 2 == 0;
+}
 
 namespace {
 quint64 key(const Board& board) {
@@ -20,18 +40,16 @@ struct Step {
 } // namespace
 
 std::vector<Slide> solve3x3(const Board& start) {
-    std::unordered_map<quint64, Step> came;
+    const quint64 home = key(Board(3)), first = key(start);
+    std::unordered_map<quint64, Step> came{{first, Step{first, Slide::Right}}};
     std::deque<Board> queue{start};
-    const quint64 first = key(start);
-    came.emplace(first, Step{first, Slide::Right});
     while (!queue.empty()) {
         const Board board = queue.front();
         queue.pop_front();
-        if (board.isSolved()) {
+        if (key(board) == home) {
             std::vector<Slide> path;
-            for (quint64 k = key(board); k != first; k = came.at(k).from)
-                path.push_back(came.at(k).way);
-            std::reverse(path.begin(), path.end());
+            for (quint64 k = home; k != first; k = came.at(k).from)
+                path.insert(path.begin(), came.at(k).way);
             return path;
         }
         for (const Slide way : {Slide::Right, Slide::Left, Slide::Down, Slide::Up}) {

@@ -1,17 +1,65 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/colorsettings.h"
+#include "settings/colorvalue.h"
 #include "settings/frmcolor.h"
+#include "settings/memorysettingsstore.h"
+#include "settings/options.h"
+#include "settings/qsettingsstore.h"
 #include "windows/accessiblecontrols.h"
 
 #include <QColorDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-class TestFrmColor : public QObject {
+namespace {
+
+const QString app = QStringLiteral("quadrello");
+
+} // namespace
+
+class tst_settings : public QObject {
     Q_OBJECT
 
 private slots:
+    // How a damaged or hand-edited file reads is tried on a thousand of them by the reliability
+    // tests; here, what the game writes back, in its order.
+    void savesInOrder() {
+        MemorySettingsStore settings;
+        saveOptions(settings, 1, 0, 2);
+        saveColors(settings, 16777215, 0, 65280);
+        QStringList written;
+        for (const MemorySettingsStore::Write& w : settings.writes())
+            written << w.section + '/' + w.key + '=' + w.value;
+        QCOMPARE(written.join(' '), "options/Gridvalue=1 options/Numvalue=0 options/Enable=2 "
+                                    "color/NumColor=16777215 color/BkColor=0 color/BoxColor=65280");
+    }
+
+    // Names with blanks and letters beyond ASCII, spelled in other letter cases each time, and a
+    // value full of what the file's own syntax uses, all come back as written, in a later run;
+    // the file keeps the first spelling of the names.
+    void savedForLaterRuns() {
+        const QString value = "  @Variant(0) a, b; c=\"d\" \\ [e] #f\nZoë 😀 ";
+        QTemporaryDir dir, copy;
+        QSettingsStore store(dir.path());
+        QCOMPARE(store.GetSetting(app, "Spiel É", "Schlüssel 漢字", "absent"), "absent");
+        store.SaveSetting(app, "Spiel É", "Schlüssel 漢字", "1");
+        store.SaveSetting(app, "spiel é", "SCHLÜSSEL 漢字", value);
+        store.flush();
+        // The store is still alive, so only flush() can have put the value on disk. QSettings
+        // shares what it has read among all its objects for one file: a copy shows the disk.
+        const QString file = copy.filePath("quadrello.conf");
+        QFile::copy(dir.filePath("quadrello.conf"), file);
+        QCOMPARE(QSettingsStore(copy.path()).GetSetting(app, "SPIEL É", "schlüssel 漢字", ""),
+                 value);
+        QCOMPARE(QSettings(file, QSettings::IniFormat).allKeys(),
+                 QStringList{"Spiel É/Schlüssel 漢字"});
+    }
+
     // Each Change button asks under one title and paints only its own swatch, which a screen
     // reader hears described by its colour; a cancelled choice changes nothing. Enter means OK
     // wherever the focus is; Escape and the title bar's close mean Cancel. The window leaves
@@ -27,7 +75,7 @@ private slots:
         const char* rows[][2] = {
             {"cmdcolnum", "lblnumcol"}, {"cmdcolbk", "lblbkcol"}, {"cmdcolbox", "lblboxcol"}};
         for (const int row : {0, 1, 2}) {
-            answer = QColor(0x0A, 0x14, 0x1E);
+            answer = QColor(0x0A, 0x14, 0x1E, 40).toHsv(); // any model, any alpha
             w.findChild<QPushButton*>(rows[row][0])->click();
             answer.reset();
             w.findChild<QPushButton*>(rows[row][0])->click();
@@ -70,5 +118,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmColor)
-#include "tst_frmcolor.moc"
+QTEST_MAIN(tst_settings)
+#include "tst_settings.moc"

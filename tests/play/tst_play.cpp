@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/gamecounters.h"
+#include "play/randomsource.h"
+#include "play/scramble.h"
+#include "support/boardtext.h"
+#include "support/scriptedrandom.h"
+#include "support/solver.h"
+
+#include <QTest>
+#include <set>
+
+Q_DECLARE_METATYPE(Slide)
+
+class tst_play : public QObject {
+    Q_OBJECT
+private slots:
+
+    void passCountRoundsHalfToEven_data() {
+        QTest::addColumn<float>("r");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("passes");
+        QTest::newRow("3x3 1.5 ties to 2") << 0.25f << 3 << 2;
+        QTest::newRow("3x3 2.5 ties to 2") << 0.75f << 3 << 2;
+        QTest::newRow("5x5 4.5 ties to 4") << 0.875f << 5 << 4;
+        QTest::newRow("5x5 highest") << 0.99999994f << 5 << 5;
+    }
+
+    void passCountRoundsHalfToEven() {
+        QFETCH(float, r);
+        QFETCH(int, n);
+        QFETCH(int, passes);
+        QCOMPARE(scramble::passCount(r, n), passes);
+    }
+
+    // Each row: a grid, the one value every draw gives, and the board after each of several
+    // scrambles in a row, each going on from where the one before stopped.
+    void scrambles_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<float>("r");
+        QTest::addColumn<QStringList>("after");
+        // One pass each way (left, up, right, down) takes the three tiles of a 2x2 board one step
+        // round: twenty cycles make two steps, three scrambles sixty, which is home again.
+        QTest::newRow("2x2") << 2 << 0.0f << QStringList{"3 1 / 2 .", "2 3 / 1 .", "1 2 / 3 ."};
+        QTest::newRow("3x3 one pass") << 3 << 0.0f << QStringList{"1 2 3 / 6 8 5 / 4 7 ."};
+        QTest::newRow("4x4 one pass")
+            << 4 << 0.0f << QStringList{"1 2 3 4 / 5 6 7 8 / 9 12 15 11 / 13 10 14 ."};
+        QTest::newRow("3x3 three passes") << 3 << 0.99f << QStringList{"4 1 2 / 7 5 3 / 8 6 ."};
+    }
+
+    void scrambles() {
+        QFETCH(int, n);
+        QFETCH(float, r);
+        QFETCH(QStringList, after);
+        ScriptedRandom random({r});
+        Board board(n);
+        for (int run = 0; run < after.size(); ++run) {
+            scramble::run(board, random);
+            QCOMPARE(boardToText(board), after[run]);
+            QCOMPARE(random.draws(), 4 * scramble::kCycles * (run + 1));
+        }
+    }
+
+    // Scrambles follow one another on the same board, as in the game, drawing from the game's own
+    // random source: never a board that cannot be solved, and never the same one twice running.
+    void everyScrambleIsSolvable() {
+        // The rule must tell a swapped pair apart, or it would prove nothing.
+        QVERIFY(!solvable(boardFromText("2 1 3 / 4 5 6 / 7 8 .")));
+        const auto random = makeSystemRandom();
+        for (const int n : {3, 4, 5}) {
+            Board board(n);
+            std::set<QString> seen;
+            for (int i = 0; i < 300; ++i) {
+                scramble::run(board, *random);
+                QVERIFY2(solvable(board), qPrintable(boardToText(board)));
+                seen.insert(boardToText(board));
+            }
+            QVERIFY(seen.size() > 290);
+        }
+        std::set<float> draws;
+        for (int i = 0; i < 10000; ++i) {
+            const float r = random->next();
+            QVERIFY(r >= 0.0f && r < 1.0f);
+            draws.insert(r);
+        }
+        QVERIFY(draws.size() > 9900 && *draws.begin() < 0.01f && *draws.rbegin() > 0.99f);
+    }
+
+    // Free play counts no moves; a scrambled game counts moves and seconds, up to the 16-bit limit
+    // and no further, and a new game starts them again from nothing.
+    void countsScrambledGamesUpToTheLimit() {
+        GameCounters game;
+        QVERIFY(!game.countMove());
+        QCOMPARE(game.moves, 0);
+        game.restart(true);
+        game.seconds = game.moves = 32766;
+        for (int i = 0; i < 2; ++i) {
+            game.tick();
+            QVERIFY(game.countMove());
+        }
+        QCOMPARE(game.seconds, 32767);
+        QCOMPARE(game.moves, 32767);
+        game.restart(true);
+        QCOMPARE(game.seconds + game.moves, 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_play)
+#include "tst_play.moc"
