@@ -7,9 +7,9 @@
 #include "board/tileimage.h"
 #include "libjpegeighth.h"
 #include "paintcounter.h"
+#include "pictures/frmpic.h"
+#include "pictures/pictureloader.h"
 #include "processmemory.h"
-#include "settings/frmpic.h"
-#include "settings/pictureloader.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

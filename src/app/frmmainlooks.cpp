@@ -1,11 +1,11 @@
 // The main window's looks: options, colours, numbers, grid lines and the picture.
 #include "app/frmmain.h"
 #include "board/boardview.h"
+#include "pictures/frmpic.h"
+#include "pictures/picturefilter.h"
+#include "pictures/pictureloader.h"
 #include "settings/colorvalue.h"
 #include "settings/frmcolor.h"
-#include "settings/frmpic.h"
-#include "settings/picturefilter.h"
-#include "settings/pictureloader.h"
 #include "windows/builtinpicture.h"
 
 #include <QCheckBox>

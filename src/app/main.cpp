@@ -3,9 +3,9 @@
 #include "app/frmsplash.h"
 #include "app/translations.h"
 #include "app/windowplacement.h"
+#include "pictures/filechooser.h"
 #include "play/randomsource.h"
 #include "settings/colorchooser.h"
-#include "settings/filechooser.h"
 #include "settings/qsettingsstore.h"
 
 #include <QApplication>

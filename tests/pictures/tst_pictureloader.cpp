@@ -1,4 +1,4 @@
-#include "settings/pictureloader.h"
+#include "pictures/pictureloader.h"
 
 #include <QBuffer>
 #include <QDataStream>

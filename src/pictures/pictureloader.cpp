@@ -1,4 +1,4 @@
-#include "settings/pictureloader.h"
+#include "pictures/pictureloader.h"
 
 #include <QImageIOHandler>
 #include <QImageReader>

@@ -1,4 +1,4 @@
-#include "settings/filechooser.h"
+#include "pictures/filechooser.h"
 
 #include <QDir>
 #include <QFileDialog>
