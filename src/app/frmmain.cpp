@@ -42,6 +42,7 @@ frmmain::frmmain(Services services, QWidget* parent)
     // The window takes exactly the size of its client area plus the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectCommands();
+    setAcceptDrops(true);
     // Scramble and ViewPic act on the mouse button itself, whichever button it is, and not
     // on a click, so the keyboard cannot trigger them.
     cmdscram_->installEventFilter(this);

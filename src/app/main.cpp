@@ -9,6 +9,7 @@
 #include "settings/qsettingsstore.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QtPlugin>
 #include <memory>
 
@@ -21,6 +22,11 @@ int main(int argc, char* argv[]) {
     // The program ends exactly when the main window has saved, or when the splash says Exit.
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quadrello.Quadrello"));
+    // Qt's own dialogs keep their history and custom colours in a QtProject.conf beside the
+    // game's settings. The game leaves no file there but its own: Qt's settings are sent where
+    // no file can ever be made (into /dev/null, which is no folder), so they last for the run.
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
     useClassicLook();
     installTranslations(app);
 

@@ -2,15 +2,19 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 FileChooser systemFileChooser() {
-    return [](QWidget* parent, const QString& title, const QStringList& filters) {
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-        if (folder.isEmpty() || !QDir(folder).exists())
-            folder = QDir::homePath();
-        return QFileDialog::getOpenFileName(parent, title, folder,
-                                            filters.join(QStringLiteral(";;")), nullptr,
-                                            QFileDialog::DontUseNativeDialog);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    return [folder](QWidget* parent, const QString& title, const QStringList& filters) mutable {
+        const QString path =
+            QFileDialog::getOpenFileName(parent, title, folder, filters.join(QStringLiteral(";;")),
+                                         nullptr, QFileDialog::DontUseNativeDialog);
+        if (!path.isEmpty())
+            folder = QFileInfo(path).absolutePath();
+        return path;
     };
 }
