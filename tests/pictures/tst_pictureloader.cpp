@@ -1,4 +1,5 @@
 #include "pictures/pictureloader.h"
+#include "support/heiffile.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -7,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
-#include <libheif/heif.h>
 #include <random>
 
 namespace {
@@ -43,8 +43,10 @@ QString write(const QString& name, const QByteArray& bytes) {
 // start marker, in libheif's rotation box of a HEIC or AVIF file.
 QString stored(const QImage& image, const QString& format, int orientation) {
     const QString name = QString("%1-%2.%3").arg(image.width()).arg(orientation).arg(format);
+    if (format != "jpeg")
+        return write(name, heifFile(image, format == "avif", orientation));
     QByteArray file = encoded(image, "jpeg");
-    if (format == "jpeg" && orientation != 1) {
+    if (orientation != 1) {
         QByteArray exif;
         QDataStream out(&exif, QIODevice::WriteOnly);
         out << quint16(0xFFE1) << quint16(34);
@@ -53,34 +55,7 @@ QString stored(const QImage& image, const QString& format, int orientation) {
             << quint32(1) << quint16(orientation) << quint16(0) << quint32(0);
         file.insert(2, exif);
     }
-    const QString path = write(name, file);
-    if (format == "jpeg")
-        return path;
-    heif_context* context = heif_context_alloc();
-    heif_encoder* encoder = nullptr;
-    heif_context_get_encoder_for_format(
-        context, format == "avif" ? heif_compression_AV1 : heif_compression_HEVC, &encoder);
-    heif_encoder_set_lossy_quality(encoder, 90);
-    const bool av1 = format == "avif";
-    heif_encoder_set_parameter(encoder, av1 ? "speed" : "preset", av1 ? "9" : "ultrafast");
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    heif_image* pixels = nullptr;
-    heif_image_create(rgb.width(), rgb.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB,
-                      &pixels);
-    heif_image_add_plane(pixels, heif_channel_interleaved, rgb.width(), rgb.height(), 8);
-    int stride = 0;
-    uint8_t* plane = heif_image_get_plane(pixels, heif_channel_interleaved, &stride);
-    for (int y = 0; y < rgb.height(); ++y)
-        std::copy_n(rgb.constScanLine(y), rgb.width() * 3, plane + y * stride);
-    heif_encoding_options* options = heif_encoding_options_alloc();
-    options->image_orientation = heif_orientation(orientation);
-    heif_context_encode_image(context, pixels, encoder, options, nullptr);
-    heif_context_write_to_file(context, QFile::encodeName(path).constData());
-    heif_encoding_options_free(options);
-    heif_image_release(pixels);
-    heif_encoder_release(encoder);
-    heif_context_free(context);
-    return path;
+    return write(name, file);
 }
 
 } // namespace
