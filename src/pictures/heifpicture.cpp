@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <libheif/heif.h>
+#include <malloc.h>
 #include <memory>
 
 namespace {
@@ -13,18 +14,7 @@ template <auto Free> struct Deleter {
 };
 template <typename T, auto Free> using Owned = std::unique_ptr<T, Deleter<Free>>;
 
-} // namespace
-
-bool isHeifFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(12);
-    return head.size() == 12 && heif_check_filetype(reinterpret_cast<const uint8_t*>(head.data()),
-                                                    int(head.size())) != heif_filetype_no;
-}
-
-std::optional<QImage> decodeHeif(const QString& path, QSize size, qint64 maxPixels) {
+std::optional<QImage> decodedAndScaled(const QString& path, QSize size, qint64 maxPixels) {
     const Owned<heif_context, heif_context_free> context(heif_context_alloc());
     heif_image_handle* primary = nullptr;
     if (heif_context_read_from_file(context.get(), QFile::encodeName(path).constData(), nullptr)
@@ -55,4 +45,23 @@ std::optional<QImage> decodeHeif(const QString& path, QSize size, qint64 maxPixe
     const QImage whole(pixels, width, height, stride,
                        alpha ? QImage::Format_RGBA8888 : QImage::Format_RGBX8888);
     return whole.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace
+
+bool isHeifFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(12);
+    return head.size() == 12 && heif_check_filetype(reinterpret_cast<const uint8_t*>(head.data()),
+                                                    int(head.size())) != heif_filetype_no;
+}
+
+std::optional<QImage> decodeHeif(const QString& path, QSize size, qint64 maxPixels) {
+    std::optional<QImage> picture = decodedAndScaled(path, size, maxPixels);
+    // The decoders' frames, tens of megabytes, are freed by now, but the C library keeps freed
+    // blocks of that size for later, and the game would stay that much bigger for the whole run.
+    malloc_trim(0);
+    return picture;
 }

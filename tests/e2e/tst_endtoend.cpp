@@ -146,6 +146,8 @@ bool tst_endtoend::drop(const QStringList& files) {
         const QPoint at = board_ + QPoint(10, 10) * step;
         xdotool({"mousemove", "--window", main_, QString::number(at.x()), QString::number(at.y())});
     }
+    // The game answers each position; the drop waits for the last answer.
+    QTest::qWait(300);
     xdotool({"mouseup", "1"});
     return source_.waitForReadyRead(kPatienceMs) && source_.readAllStandardOutput() == "taken\n";
 }
