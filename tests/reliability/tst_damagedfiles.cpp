@@ -188,15 +188,12 @@ QByteArray soundPicture(const QByteArray& format) {
                                    "0800060000021c049850e2468009256e4c287123c08412370294b81160"
                                    "42891b012605003b");
     QImage image(64, 48, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb(x * 4, y * 5, (x + y) * 2));
-    }
+    for (int i = 0; i < 64 * 48; ++i)
+        image.setPixel(i % 64, i / 64, qRgb(i % 64 * 4, i / 64 * 5, (i % 64 + i / 64) * 2));
     if (format == "heic" || format == "avif")
         return heifFile(image, format == "avif");
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format == "jpg" ? "JPEG" : format.constData());
     return bytes;
 }
