@@ -139,7 +139,7 @@ bool tst_endtoend::drop(const QStringList& files) {
     source_.waitForFinished();
     source_.setProcessEnvironment(env_);
     source_.start(QStringLiteral(QUADRELLO_DRAGSOURCE), files);
-    const QString window = waitForWindow({"--name", "^drag source$"});
+    const QString window = waitForWindow({"--pid", QString::number(source_.processId())});
     xdotool({"mousemove", "--window", window, "60", "40", "mousedown", "1"});
     for (int step = 0; step <= 10; ++step) {
         QTest::qWait(50);
