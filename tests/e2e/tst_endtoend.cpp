@@ -146,10 +146,17 @@ bool tst_endtoend::drop(const QStringList& files) {
         const QPoint at = board_ + QPoint(10, 10) * step;
         xdotool({"mousemove", "--window", main_, QString::number(at.x()), QString::number(at.y())});
     }
-    // The game answers each position; the drop waits for the last answer.
+    // The game answers each position, and the source drops only once the last answer has come:
+    // the pointer rests on the board a while (long for a busy machine) and moves once more.
+    QTest::qWait(1000);
+    xdotool({"mousemove_relative", "1", "1"});
     QTest::qWait(300);
     xdotool({"mouseup", "1"});
-    return source_.waitForReadyRead(kPatienceMs) && source_.readAllStandardOutput() == "taken\n";
+    const bool taken =
+        source_.waitForReadyRead(kPatienceMs) && source_.readAllStandardOutput() == "taken\n";
+    if (!taken) // a drag left hanging would hold the keyboard
+        source_.kill();
+    return taken;
 }
 
 // The arrangement of a board as the screen shows it: each cell's centre tells which piece of
