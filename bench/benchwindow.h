@@ -26,6 +26,10 @@ public:
     // hands the file over until the routine has finished.
     double loadPicture(const QString& path);
 
+    // The file dropped on the window, as a file manager drops it. Returns the milliseconds until
+    // the drop has been handled.
+    double dropPicture(const QString& path);
+
     // A key pressed and released where the keyboard focus is, as the window system delivers it.
     void press(int key);
 

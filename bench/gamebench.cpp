@@ -53,7 +53,8 @@ int main(int argc, char* argv[]) {
     };
     const QStringList loads{file("photo-12mp.jpg"),   file("photo-24mp.jpg"),
                             file("photo-48mp.jpg"),   file("smooth-24mp.jpg"),
-                            file("picture-12mp.png"), file("picture-12mp.gif")};
+                            file("picture-12mp.png"), file("picture-12mp.gif"),
+                            file("photo-12mp.heic"),  file("photo-12mp.avif")};
 
     BenchWindow bench;
     if (!bench.waitUntilActive()) {
@@ -65,7 +66,8 @@ int main(int argc, char* argv[]) {
                          parser.value(fullRuns).toInt());
     ok = checkTurnedPhoto(bench, file("turned-24mp.jpg")) && ok;
     ok = benchLoadMemory(QApplication::applicationFilePath(), file("photo-24mp.jpg"),
-                         file("photo-48mp.jpg"), parser.value(memoryRuns).toInt()) &&
+                         file("photo-48mp.jpg"), file("photo-12mp.heic"), file("photo-12mp.avif"),
+                         parser.value(memoryRuns).toInt()) &&
          ok;
     ok = benchPlay(bench, paints, parser.value(moves).toInt(), parser.value(scrambles).toInt()) &&
          ok;

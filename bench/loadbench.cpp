@@ -5,11 +5,12 @@
 #include "board/boardview.h"
 #include "board/tile.h"
 #include "board/tileimage.h"
+#include "libheifdecode.h"
 #include "libjpegeighth.h"
 #include "paintcounter.h"
+#include "pictures/frmpic.h"
+#include "pictures/pictureloader.h"
 #include "processmemory.h"
-#include "settings/frmpic.h"
-#include "settings/pictureloader.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -74,17 +75,28 @@ std::set<int> tilesOf(const BoardView* view) {
     return tiles;
 }
 
+bool isJpeg(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
+}
+
+bool isHeif(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("heic") || suffix == QLatin1String("avif");
+}
+
+// The least a reader of this file can do: Qt's reader at the board's size, or libheif's whole
+// decode for the formats Qt does not read.
+bool readFloor(const QString& path) {
+    return isHeif(path) ? decodeWithLibheif(path).isValid() : !readScaled(path).isNull();
+}
+
 QString describe(const QString& path) {
-    const QSize size = QImageReader(path).size();
+    const QSize size = isHeif(path) ? decodeWithLibheif(path) : QImageReader(path).size();
     return QStringLiteral("%1 %2×%3")
         .arg(QFileInfo(path).fileName())
         .arg(size.width())
         .arg(size.height());
-}
-
-bool decodesWhole(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix != QLatin1String("jpg") && suffix != QLatin1String("jpeg");
 }
 
 } // namespace
@@ -94,47 +106,51 @@ bool benchLoads(BenchWindow& bench, PaintCounter& paints, const QStringList& fil
     frmmain& window = bench.window();
     bool allLoaded = true;
     struct Result {
-        Samples game, shown, floor, full, eighth;
+        Samples game, drop, shown, floor, full, eighth;
     };
     QList<Result> results;
+    // Each way of loading must reach every board, the sample and the preview.
+    const auto reached = [&](const QList<qint64>& before, const QString& file) {
+        if (allHoldNew(before, shownPictures(window)))
+            return true;
+        std::fprintf(stderr,
+                     "%s: the picture did not reach every board, the sample and the "
+                     "preview\n",
+                     qPrintable(file));
+        return allLoaded = false;
+    };
     for (const QString& file : files) {
         Result r;
         // The first load of each kind fills the file cache and loads the decoder.
         bench.loadPicture(file);
-        readScaled(file);
-        // Taking turns, so that whatever else the machine does hits all three alike.
+        readFloor(file);
+        // Taking turns, so that whatever else the machine does hits all of them alike.
         for (int i = 0; i < runs; ++i) {
             QElapsedTimer timer;
             timer.start();
-            const QImage floor = readScaled(file);
+            allLoaded = readFloor(file) && allLoaded;
             r.floor.add(elapsedMs(timer));
-            if (floor.isNull())
-                allLoaded = false;
 
-            const QList<qint64> before = shownPictures(window);
+            QList<qint64> before = shownPictures(window);
             paints.reset();
             const double held = bench.loadPicture(file);
             timer.start();
             const int slot = window.shownSlot();
-            const bool painted = paints.waitForCells(slot, tilesOf(window.boardView(slot)));
-            if (!allHoldNew(before, shownPictures(window)) || !painted) {
-                std::fprintf(stderr,
-                             "%s: the picture did not reach every board, the sample "
-                             "and the preview\n",
-                             qPrintable(file));
-                allLoaded = false;
-            }
+            allLoaded = paints.waitForCells(slot, tilesOf(window.boardView(slot))) && allLoaded;
+            reached(before, file);
             r.game.add(held);
             r.shown.add(held + elapsedMs(timer));
 
-            if (!decodesWhole(file)) {
+            before = shownPictures(window);
+            r.drop.add(bench.dropPicture(file));
+            reached(before, file);
+
+            if (isJpeg(file)) {
                 timer.start();
-                if (!decodeEighthWithLibjpeg(file))
-                    allLoaded = false;
+                allLoaded = decodeEighthWithLibjpeg(file) && allLoaded;
                 r.eighth.add(elapsedMs(timer));
             }
-
-            if (i < fullRuns) {
+            if (i < fullRuns && !isHeif(file)) {
                 timer.start();
                 readWholeThenScale(file);
                 r.full.add(elapsedMs(timer));
@@ -143,36 +159,32 @@ bool benchLoads(BenchWindow& bench, PaintCounter& paints, const QStringList& fil
         results << r;
     }
 
-    std::printf("Picture load (ms; %d runs, %d of the whole decode): game = file chosen → every "
-                "board, the sample and the preview hold it;\n  floor = QImageReader with "
-                "setScaledSize(420×325) alone; libjpeg ⅛ = libjpeg alone decoding the file at an "
-                "eighth of its size,\n  the least any JPEG reader built on it does; whole = full "
-                "decode, then QImage::scaled; whole÷libjpeg ⅛ = the most any such reader can "
-                "gain\n",
+    std::printf("Picture load (ms; %d runs, %d of the whole decode): game = file chosen in Load "
+                "Pic → every board, the sample and the preview hold it; drop = the same for a "
+                "file dropped on the window;\n  floor = QImageReader with setScaledSize(420×325) "
+                "alone, for HEIC and AVIF libheif alone decoding the whole picture (it cannot "
+                "decode smaller);\n  libjpeg ⅛ = libjpeg alone decoding the file at an eighth of "
+                "its size, the least any JPEG reader built on it does; whole = full decode, then "
+                "QImage::scaled\n",
                 runs, fullRuns);
-    std::printf("  %s%s%s%s%s%s%s%s%s\n", pad("picture", kLabelWidth).c_str(),
-                pad("game", 22).c_str(), pad("+ board on screen", 22).c_str(),
-                pad("floor", 22).c_str(), pad("libjpeg ⅛", 22).c_str(), pad("whole", 24).c_str(),
-                pad("game÷floor ≤1.3", 18).c_str(), pad("whole÷game ≥5", 27).c_str(),
-                "whole÷libjpeg ⅛");
+    std::printf("  %s%s%s%s%s%s%s%s%s%s\n", pad("picture", kLabelWidth).c_str(),
+                pad("game", 22).c_str(), pad("drop", 22).c_str(),
+                pad("+ board on screen", 22).c_str(), pad("floor", 22).c_str(),
+                pad("libjpeg ⅛", 22).c_str(), pad("whole", 24).c_str(),
+                pad("game÷floor ≤1.3", 18).c_str(), pad("drop÷game", 11).c_str(), "game÷libjpeg ⅛");
     for (int i = 0; i < files.size(); ++i) {
         const Result& r = results[i];
-        const double toFloor = r.game.median() / r.floor.median();
-        const double fromWhole = r.full.median() / r.game.median();
-        const std::string floorVerdict =
-            ratio(r.game.median(), r.floor.median()) + " " + verdict(toFloor <= 1.3);
-        const std::string wholeVerdict =
-            ratio(r.full.median(), r.game.median()) + " " +
-            (decodesWhole(files[i]) ? std::string("n/a: decoded whole") : verdict(fromWhole >= 5));
-        const bool jpeg = !decodesWhole(files[i]);
-        std::printf("  %s%s%s%s%s%s%s%s%s\n",
-                    pad(describe(files[i]).toStdString(), kLabelWidth).c_str(),
-                    pad(spread(r.game), 22).c_str(), pad(spread(r.shown), 22).c_str(),
-                    pad(spread(r.floor), 22).c_str(),
-                    pad(jpeg ? spread(r.eighth) : std::string("–"), 22).c_str(),
-                    pad(spread(r.full), 24).c_str(), pad(floorVerdict, 18).c_str(),
-                    pad(wholeVerdict, 27).c_str(),
-                    jpeg ? ratio(r.full.median(), r.eighth.median()).c_str() : "–");
+        const bool jpeg = isJpeg(files[i]);
+        const std::string floorVerdict = ratio(r.game.median(), r.floor.median()) + " " +
+                                         verdict(r.game.median() <= 1.3 * r.floor.median());
+        std::printf(
+            "  %s%s%s%s%s%s%s%s%s%s\n", pad(describe(files[i]).toStdString(), kLabelWidth).c_str(),
+            pad(spread(r.game), 22).c_str(), pad(spread(r.drop), 22).c_str(),
+            pad(spread(r.shown), 22).c_str(), pad(spread(r.floor), 22).c_str(),
+            pad(jpeg ? spread(r.eighth) : std::string("–"), 22).c_str(),
+            pad(r.full.count() ? spread(r.full) : std::string("–"), 24).c_str(),
+            pad(floorVerdict, 18).c_str(), pad(ratio(r.drop.median(), r.game.median()), 11).c_str(),
+            jpeg ? ratio(r.game.median(), r.eighth.median()).c_str() : "–");
     }
     std::printf("\n");
     return allLoaded;
@@ -229,7 +241,7 @@ int memoryProbe(const QString& how, const QString& file) {
 }
 
 bool benchLoadMemory(const QString& self, const QString& photo24, const QString& photo48,
-                     int runs) {
+                     const QString& heic, const QString& avif, int runs) {
     struct Probe {
         const char* label;
         QString how;
@@ -242,6 +254,8 @@ bool benchLoadMemory(const QString& self, const QString& photo24, const QString&
         {"24 MP, floor (reader+scaled)", QStringLiteral("floor"), photo24, {}, {}},
         {"24 MP, whole decode + scale", QStringLiteral("full"), photo24, {}, {}},
         {"48 MP, game", QStringLiteral("game"), photo48, {}, {}},
+        {"12 MP HEIC, game", QStringLiteral("game"), heic, {}, {}},
+        {"12 MP AVIF, game", QStringLiteral("game"), avif, {}, {}},
     };
     bool ok = true;
     for (int i = 0; i < runs; ++i) {
@@ -279,9 +293,13 @@ bool benchLoadMemory(const QString& self, const QString& photo24, const QString&
                     pad(spread(probe.growth), 24).c_str(), pad(spread(probe.peak), 24).c_str(),
                     probe.loaded ? "yes" : "NO");
     }
-    const double growth = probes[0].growth.median();
-    std::printf("  %s%s%s%s\n\n", pad("24 MP game: RSS growth", kLabelWidth).c_str(),
-                pad(format("%.1f MB", growth), 24).c_str(), pad("≤ 8 MB", 24).c_str(),
-                verdict(growth <= 8.0).c_str());
-    return ok && probes[3].loaded;
+    for (const int game : {0, 4, 5}) {
+        const double growth = probes[game].growth.median();
+        std::printf("  %s%s%s%s\n",
+                    pad(std::string(probes[game].label) + ": RSS growth", kLabelWidth).c_str(),
+                    pad(format("%.1f MB", growth), 24).c_str(), pad("≤ 8 MB", 24).c_str(),
+                    verdict(growth <= 8.0).c_str());
+    }
+    std::printf("\n");
+    return ok && probes[3].loaded && probes[4].loaded && probes[5].loaded;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs the model and widget tests (tests/settings, board, play, scores, windows, app) under
-# valgrind's memcheck and fails when any of them shows a memory error or a definite leak.
+# Runs the model and widget tests (tests/settings, pictures, board, play, scores, windows, app)
+# under valgrind's memcheck and fails when any of them shows a memory error or a definite
+# leak.
 # Valgrind and the sanitizers do not mix, so it uses a plain debug build of its own.
 #   tools/valgrind.sh [build folder]      (default: build-valgrind)
 # Each program's report is kept in <build folder>/valgrind/<program>.log.
@@ -14,7 +15,7 @@ cmake --build "$build" -j "$(nproc)"
 reports="$build/valgrind"
 mkdir -p "$reports"
 failed=()
-for area in settings board play scores windows app; do
+for area in settings pictures board play scores windows app; do
     for source in tests/"$area"/tst_*.cpp; do
         name=$(basename "$source" .cpp)
         config=$(mktemp -d)

@@ -39,6 +39,7 @@ frmmain::frmmain(Services services, QWidget* parent)
     // The window takes exactly the size of its client area plus the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectCommands();
+    setAcceptDrops(true);
     // Key preview: every key pressed in this window reaches Form_KeyDown first. The same
     // filter sees the mouse buttons on Scramble and ViewPic, which act on the button itself,
     // whichever it is, and not on a click, so the keyboard cannot trigger them. A second

@@ -2,13 +2,13 @@
 
 #include "board/board.h"
 #include "board/gridgeometry.h"
+#include "pictures/filechooser.h"
 #include "play/gamecounters.h"
 #include "scores/frmscore.h"
 #include "scores/frmtopscores.h"
 #include "scores/scoretables.h"
 #include "settings/colorchooser.h"
 #include "settings/colorsettings.h"
-#include "settings/filechooser.h"
 #include "settings/options.h"
 #include "windows/frmabout.h"
 #include "windows/frmhelp.h"
@@ -16,10 +16,13 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class BoardView;
 class QAction;
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
@@ -106,6 +109,9 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A picture file dropped anywhere on the window loads as if chosen with Load Pic.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildControls();
@@ -132,6 +138,8 @@ private:
     void openAbout();
     void openHelp();
     void showPreview(bool shown);
+    // Load Pic with the file that `choose` names (empty: none).
+    void loadPicFrom(const std::function<QString()>& choose);
 
     Services services_;
     std::array<Board, kSlotCount> boards_{Board(5), Board(4), Board(3)};

@@ -1,11 +1,11 @@
 // The main window's looks: options, colours, numbers, grid lines and the picture.
 #include "app/frmmain.h"
 #include "board/boardview.h"
+#include "pictures/frmpic.h"
+#include "pictures/picturefilter.h"
+#include "pictures/pictureloader.h"
 #include "settings/colorvalue.h"
 #include "settings/frmcolor.h"
-#include "settings/frmpic.h"
-#include "settings/picturefilter.h"
-#include "settings/pictureloader.h"
 #include "windows/builtinpicture.h"
 
 #include <QCheckBox>
@@ -107,12 +107,17 @@ void frmmain::Grid() {
     SetpicFocus();
 }
 
-// A cancelled dialog or a file that is no picture changes nothing, but the clocks stay stopped
-// until the next counted move.
 void frmmain::LoadPic() {
+    loadPicFrom(
+        [this] { return services_.chooseFile(this, tr("Select A Pic"), pictureFilters()); });
+}
+
+// The clocks stop before the file is chosen. A cancelled choice or a file that is no picture
+// changes nothing, but the clocks stay stopped until the next counted move.
+void frmmain::loadPicFrom(const std::function<QString()>& choose) {
     for (int slot = 0; slot < kSlotCount; ++slot)
         stopClock(slot);
-    const QString path = services_.chooseFile(this, tr("Select A Pic"), pictureFilters());
+    const QString path = choose();
     const std::optional<LoadedPicture> picture =
         path.isEmpty() ? std::nullopt : loadPicture(path, devicePixelRatioF());
     if (picture) {

@@ -3,12 +3,13 @@
 #include "app/frmsplash.h"
 #include "app/translations.h"
 #include "app/windowplacement.h"
+#include "pictures/filechooser.h"
 #include "play/randomsource.h"
 #include "settings/colorchooser.h"
-#include "settings/filechooser.h"
 #include "settings/qsettingsstore.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QtPlugin>
 #include <memory>
 
@@ -24,6 +25,11 @@ int main(int, char* argv[]) {
     // The program ends exactly when the main window has saved, or when the splash says Exit.
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QStringLiteral(QUADRELLO_APP_ID));
+    // Qt's own dialogs keep their history and custom colours in a QtProject.conf beside the
+    // game's settings. The game leaves no file there but its own: Qt's settings are sent where
+    // no file can ever be made (into /dev/null, which is no folder), so they last for the run.
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
     useClassicLook();
     installTranslations(app);
 

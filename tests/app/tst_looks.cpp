@@ -1,8 +1,8 @@
 #include "board/tile.h"
 #include "board/tileimage.h"
 #include "mainwindowfixture.h"
+#include "pictures/frmpic.h"
 #include "settings/frmcolor.h"
-#include "settings/frmpic.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -7,6 +7,7 @@
 #include "support/boardtext.h"
 #include "support/solver.h"
 
+#include <QDirIterator>
 #include <QImage>
 #include <QProcess>
 #include <QSettings>
@@ -42,12 +43,16 @@ private slots:
     void initTestCase();
     // The game, if still running, goes with its QProcess.
     void cleanupTestCase() {
+        source_.kill();
+        source_.waitForFinished();
         xvfb_.terminate();
         xvfb_.waitForFinished();
     }
     void aKeyOnTheSplashOpensTheMainWindow();
     void aPictureLoadsThroughTheFileDialog();
+    void aDroppedFileLoads();
     void aSolvedGameIsStoredWithTheTypedName();
+    void theSettingsFolderHoldsTheSettingsFileAlone();
 
 private:
     QByteArray run(const QString& program, const QStringList& args);
@@ -55,12 +60,14 @@ private:
     QString waitForWindow(const QStringList& search, bool shown = true);
     void keys(const QString& window, const QStringList& names, const char* command = "key");
     QImage screenshot(const QString& window);
+    bool drop(const QStringList& files);
     std::optional<Board> readBoard(int slot);
     Board waitForSteadyBoard(int slot, const std::function<bool(const Board&)>& wanted);
 
     QTemporaryDir home_;
     QProcess xvfb_;
     QProcess game_;
+    QProcess source_; // the last drag source
     QProcessEnvironment env_;
     QString main_;
     QPoint board_{-1, -1}; // where the boards' top-left corner shows in the main window
@@ -121,6 +128,33 @@ void tst_endtoend::keys(const QString& window, const QStringList& names, const c
 
 QImage tst_endtoend::screenshot(const QString& window) {
     return QImage::fromData(run("import", {"-silent", "-window", window, "png:-"}));
+}
+
+// Drags the files from a window of their own onto the board, the mouse moving in steps as a
+// hand moves it; returns whether the game took the drop.
+bool tst_endtoend::drop(const QStringList& files) {
+    source_.kill();
+    source_.waitForFinished();
+    source_.setProcessEnvironment(env_);
+    source_.start(QStringLiteral(QUADRELLO_DRAGSOURCE), files);
+    const QString window = waitForWindow({"--pid", QString::number(source_.processId())});
+    xdotool({"mousemove", "--window", window, "60", "40", "mousedown", "1"});
+    for (int step = 0; step <= 10; ++step) {
+        QTest::qWait(50);
+        const QPoint at = board_ + QPoint(10, 10) * step;
+        xdotool({"mousemove", "--window", main_, QString::number(at.x()), QString::number(at.y())});
+    }
+    // The game answers each position, and the source drops only once the last answer has come:
+    // the pointer rests on the board a while (long for a busy machine) and moves once more.
+    QTest::qWait(1000);
+    xdotool({"mousemove_relative", "1", "1"});
+    QTest::qWait(300);
+    xdotool({"mouseup", "1"});
+    const bool taken =
+        source_.waitForReadyRead(kPatienceMs) && source_.readAllStandardOutput() == "taken\n";
+    if (!taken) // a drag left hanging would hold the keyboard
+        source_.kill();
+    return taken;
 }
 
 // The arrangement of a board as the screen shows it: each cell's centre tells which piece of
@@ -197,6 +231,23 @@ void tst_endtoend::aPictureLoadsThroughTheFileDialog() {
     QVERIFY(waitForSteadyBoard(kSlot4x4, [](const Board& b) { return b.isSolved(); }).isSolved());
 }
 
+// A phone's photo dropped on the window shows on the board; of several files the first loads;
+// a folder is refused while it is dragged over the window.
+void tst_endtoend::aDroppedFileLoads() {
+    QImage blue(64, 48, QImage::Format_RGB32);
+    blue.fill(qRgb(0, 0, 200));
+    const QString png = home_.filePath("blue.png");
+    const QString heic = home_.filePath("blue.heic");
+    QVERIFY(blue.save(png));
+    run("heif-enc", {png, "-o", heic});
+    QVERIFY(drop({heic}));
+    const QPoint piece = board_ + QPoint(kGrids[kSlot4x4].stepW, kGrids[kSlot4x4].stepH) / 2;
+    QTRY_VERIFY_WITH_TIMEOUT(near(screenshot(main_).pixelColor(piece).blue(), 200), kPatienceMs);
+    QVERIFY(!drop({home_.path()}));
+    QVERIFY(drop({home_.filePath("gradient.bmp"), heic}));
+    QVERIFY(waitForSteadyBoard(kSlot4x4, [](const Board& b) { return b.isSolved(); }).isSolved());
+}
+
 void tst_endtoend::aSolvedGameIsStoredWithTheTypedName() {
     keys(main_, {"alt+p"});
     const QString prefer = waitForWindow(kPreferences);
@@ -227,6 +278,16 @@ void tst_endtoend::aSolvedGameIsStoredWithTheTypedName() {
     QSettings stored(home_.filePath("config/quadrello/quadrello.conf"), QSettings::IniFormat);
     QCOMPARE(stored.value("Scores2/top0").toString(), QString::number(solution.size()));
     QCOMPARE(stored.value("Scores2/Nam0").toString(), " Ada");
+}
+
+// Qt's file dialog, used above, keeps its history for the run only.
+void tst_endtoend::theSettingsFolderHoldsTheSettingsFileAlone() {
+    QStringList files;
+    for (QDirIterator it(home_.filePath("config"), QDir::Files | QDir::Hidden,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
+        files << it.next().mid(home_.filePath("config").size() + 1);
+    QCOMPARE(files, QStringList{"quadrello/quadrello.conf"});
 }
 
 QTEST_MAIN(tst_endtoend)

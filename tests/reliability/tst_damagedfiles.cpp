@@ -5,12 +5,13 @@
 #include "board/boardview.h"
 #include "board/tile.h"
 #include "board/tileimage.h"
+#include "pictures/pictureloader.h"
 #include "reliability/stressgame.h"
 #include "settings/frmcolor.h"
-#include "settings/pictureloader.h"
 #include "settings/qsettingsstore.h"
 #include "settings/settingtext.h"
 #include "support/boardtext.h"
+#include "support/heiffile.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -161,13 +162,15 @@ QStringList gameReadings(const frmmain& window) {
     return r;
 }
 
-const QByteArray kFormats[] = {"jpg", "bmp", "gif", "png"};
+const QByteArray kFormats[] = {"jpg", "bmp", "gif", "png", "heic", "avif", "webp", "tiff"};
 // Where each format keeps its width and height, in how many bytes: a JPEG from the start of its
-// frame header, a GIF twice (for the screen, then for the image).
+// frame header, HEIC and AVIF from their image size box, a GIF twice (for the screen, then for
+// the image).
 const std::tuple<QByteArray, int, int, bool> kFields[] = {
     {"bmp", 18, 4, true}, {"bmp", 22, 4, false}, {"gif", 6, 2, true},  {"gif", 8, 2, false},
     {"gif", 30, 2, true}, {"gif", 32, 2, false}, {"png", 16, 4, true}, {"png", 20, 4, false},
-    {"jpg", 7, 2, true},  {"jpg", 5, 2, false}};
+    {"jpg", 7, 2, true},  {"jpg", 5, 2, false},  {"heic", 8, 4, true}, {"heic", 12, 4, false},
+    {"avif", 8, 4, true}, {"avif", 12, 4, false}};
 
 // A small undamaged picture of the format.
 QByteArray soundPicture(const QByteArray& format) {
@@ -178,26 +181,25 @@ QByteArray soundPicture(const QByteArray& format) {
                                    "0800060000021c049850e2468009256e4c287123c08412370294b81160"
                                    "42891b012605003b");
     QImage image(64, 48, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb(x * 4, y * 5, (x + y) * 2));
-    }
+    for (int i = 0; i < 64 * 48; ++i)
+        image.setPixel(i % 64, i / 64, qRgb(i % 64 * 4, i / 64 * 5, (i % 64 + i / 64) * 2));
+    if (format == "heic" || format == "avif")
+        return heifFile(image, format == "avif");
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format == "jpg" ? "JPEG" : format.constData());
     return bytes;
 }
 
 // A picture file as a broken download, a bad disk or a hostile sender may leave it, made from
-// its seed alone: seed % 4 chooses the format, seed / 4 % 5 the damage to its sound picture:
+// its seed alone: seed % 8 chooses the format, seed / 8 % 5 the damage to its sound picture:
 // bits flipped, cut short, absurd dimensions in its headers (and perhaps cut short), empty, or
 // text instead.
 QByteArray damagedPicture(unsigned seed) {
     Dice below{std::mt19937(seed)};
-    const QByteArray& format = kFormats[seed % 4];
+    const QByteArray& format = kFormats[seed % std::size(kFormats)];
     QByteArray b = soundPicture(format);
-    switch (seed / 4 % 5) {
+    switch (seed / std::size(kFormats) % 5) {
     case 0:
         for (int flips = 1 + below(24); flips > 0; --flips) {
             const int at = below(b.size());
@@ -208,9 +210,11 @@ QByteArray damagedPicture(unsigned seed) {
         static constexpr quint32 kSizes[][2] = {
             {60000, 60000}, {65535, 1}, {1, 65535}, {16384, 16384}, {0, 0}};
         const quint32* size = kSizes[below(std::size(kSizes))];
-        const qsizetype base = format == "jpg" ? b.indexOf("\xff\xc0") : 0;
+        const qsizetype base = format == "jpg"                        ? b.indexOf("\xff\xc0")
+                               : format == "heic" || format == "avif" ? b.indexOf("ispe")
+                                                                      : 0;
         for (const auto& [fieldFormat, offset, bytes, width] : kFields) {
-            const bool bigEndian = format == "png" || format == "jpg";
+            const bool bigEndian = format != "bmp" && format != "gif";
             for (int i = 0; format == fieldFormat && i < bytes; ++i)
                 b[base + offset + (bigEndian ? bytes - 1 - i : i)] = char(size[!width] >> (8 * i));
         }
@@ -313,7 +317,8 @@ void tst_damagedfiles::aPictureThatDoesNotDecodeChangesNothing() {
     for (unsigned seed = 0; seed < unsigned(files); ++seed) {
         const auto note = noteOnFailure(seed);
         const QString path =
-            written(folder.filePath("picture." + kFormats[seed % 4]), damagedPicture(seed));
+            written(folder.filePath("picture." + kFormats[seed % std::size(kFormats)]),
+                    damagedPicture(seed));
         const bool decodes = decodePicture(path, game.window->devicePixelRatioF()).has_value();
         const QString before = shown(*game.window);
         game.fileAnswers << path;

@@ -1,4 +1,6 @@
-#include "settings/pictureloader.h"
+#include "pictures/pictureloader.h"
+
+#include "pictures/heifpicture.h"
 
 #include <QImageIOHandler>
 #include <QImageReader>
@@ -23,9 +25,9 @@ QImage stretched(QImage image, QSize size, qreal devicePixelRatio) {
     return image;
 }
 
-} // namespace
-
-std::optional<PictureImages> decodePicture(const QString& path, qreal devicePixelRatio) {
+// Qt's readers decode JPEG and 8-bit PNG straight to a smaller size; the others decode whole and
+// then scale.
+std::optional<QImage> decodeWithQt(const QString& path, QSize board) {
     QImageReader::setAllocationLimit(AllocationLimitMegabytes);
 
     QImageReader reader(path);
@@ -36,17 +38,27 @@ std::optional<PictureImages> decodePicture(const QString& path, qreal devicePixe
 
     // The reader scales before it turns the picture upright, so a picture stored on its side
     // is asked for at the turned size.
-    const QSize board = deviceSize(PictureBoardSize, devicePixelRatio);
     const bool onItsSide = reader.transformation() & QImageIOHandler::TransformationRotate90;
     reader.setScaledSize(onItsSide ? board.transposed() : board);
 
     QImage decoded;
     if (!reader.read(&decoded))
         return std::nullopt;
+    return decoded;
+}
+
+} // namespace
+
+std::optional<PictureImages> decodePicture(const QString& path, qreal devicePixelRatio) {
+    const QSize board = deviceSize(PictureBoardSize, devicePixelRatio);
+    std::optional<QImage> decoded =
+        isHeifFile(path) ? decodeHeif(path, board, PictureMaxPixels) : decodeWithQt(path, board);
+    if (!decoded)
+        return std::nullopt;
 
     // The other sizes come from the small board image: the file is read only once.
     PictureImages images;
-    images.board = stretched(std::move(decoded), board, devicePixelRatio);
+    images.board = stretched(*std::move(decoded), board, devicePixelRatio);
     images.board3x3 = stretched(images.board, deviceSize(PictureBoard3x3Size, devicePixelRatio),
                                 devicePixelRatio);
     images.sample =

@@ -1,4 +1,4 @@
-#include "settings/frmpic.h"
+#include "pictures/frmpic.h"
 #include "windows/accessiblecontrols.h"
 
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "settings/picturefilter.h"
+#include "pictures/picturefilter.h"
 
 #include <QTest>
 

@@ -13,5 +13,6 @@ using FileChooser =
     std::function<QString(QWidget* parent, const QString& title, const QStringList& filters)>;
 
 // Qt's own open-file dialog (the same on every desktop), starting in the player's pictures
-// folder, or the home folder when there is none.
+// folder, or the home folder when there is none, and after that in the folder of the last
+// chosen file. That folder is remembered for the run only.
 FileChooser systemFileChooser();

@@ -1,6 +1,6 @@
-#include "settings/frmpic.h"
+#include "pictures/frmpic.h"
 
-#include "settings/pictureloader.h"
+#include "pictures/pictureloader.h"
 
 #include <QLabel>
 #include <QPixmap>
