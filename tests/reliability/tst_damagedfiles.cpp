@@ -9,7 +9,6 @@
 #include "reliability/stressgame.h"
 #include "settings/frmcolor.h"
 #include "settings/qsettingsstore.h"
-#include "settings/settingtext.h"
 #include "support/boardtext.h"
 #include "support/heiffile.h"
 
@@ -263,7 +262,6 @@ private slots:
         QLoggingCategory::setFilterRules("*.warning=false\nqt.gui.imageio=false");
     }
     void everyDamagedSettingsFileStartsAndPlaysOnItsDocumentedReading();
-    void aNumberWithNulCharactersIsUnusable();
     void aPictureThatDoesNotDecodeChangesNothing();
 };
 
@@ -291,13 +289,6 @@ void tst_damagedfiles::everyDamagedSettingsFileStartsAndPlaysOnItsDocumentedRead
         QCOMPARE(documentedReadings(path), expected);
     }
     qInfo("%d damaged settings files, %d not reading as the defaults", files, notDefaults);
-}
-
-// Found by the damaged files: a bad sector turned "32768" into "3276", NULs and "8", which read
-// as 3276 moves, since Qt converts numbers through a C string.
-void tst_damagedfiles::aNumberWithNulCharactersIsUnusable() {
-    const QString damaged = "3276" + QString(3, QChar::Null) + '8';
-    QVERIFY(!toInt16(damaged) && !toInt32(damaged));
 }
 
 // The decoders neither crash nor draw a sanitizer report, and a load that fails leaves the

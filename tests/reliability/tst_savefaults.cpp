@@ -17,17 +17,6 @@ namespace {
 const QString kFile = "quadrello.conf";
 const QByteArray kStored = "[color]\nNumColor=500\n[Scores1]\ntop0=37\nNam0=\" Ada\"\n";
 
-// Plays a little, changes a colour and closes, which saves everything. Gives what went wrong,
-// such as a window left open (a message about the settings would be one).
-QString playChangeAndClose(frmmain& window) {
-    QString fault = play(window);
-    window.colorWindow()->setNumColor(4242);
-    window.close();
-    for (const QWidget* w : QApplication::topLevelWidgets())
-        fault += w->isVisible() ? w->windowTitle() + " is shown" : QString();
-    return fault;
-}
-
 } // namespace
 
 class tst_savefaults : public QObject {
@@ -126,7 +115,13 @@ private slots:
             getrlimit(RLIMIT_FSIZE, &fileSize);
             const rlimit limited{rlim_t(sizeLimit), fileSize.rlim_max};
             QVERIFY(sizeLimit == 0 || setrlimit(RLIMIT_FSIZE, &limited) == 0);
-            const QString fault = playChangeAndClose(game.window);
+            // Plays a little, changes a colour and closes, which saves everything. Nothing may be
+            // left open, such as a message about the settings.
+            QString fault = play(game.window);
+            game.window.colorWindow()->setNumColor(4242);
+            game.window.close();
+            for (const QWidget* w : QApplication::topLevelWidgets())
+                fault += w->isVisible() ? w->windowTitle() + " is shown" : QString();
             setrlimit(RLIMIT_FSIZE, &fileSize);
             QCOMPARE(fault, QString());
         }

@@ -16,12 +16,6 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-
-const QString app = QStringLiteral("quadrello");
-
-} // namespace
-
 class tst_settings : public QObject {
     Q_OBJECT
 
@@ -46,16 +40,17 @@ private slots:
         const QString value = "  @Variant(0) a, b; c=\"d\" \\ [e] #f\nZoë 😀 ";
         QTemporaryDir dir, copy;
         QSettingsStore store(dir.path());
-        QCOMPARE(store.GetSetting(app, "Spiel É", "Schlüssel 漢字", "absent"), "absent");
-        store.SaveSetting(app, "Spiel É", "Schlüssel 漢字", "1");
-        store.SaveSetting(app, "spiel é", "SCHLÜSSEL 漢字", value);
+        QCOMPARE(store.GetSetting("quadrello", "Spiel É", "Schlüssel 漢字", "absent"), "absent");
+        store.SaveSetting("quadrello", "Spiel É", "Schlüssel 漢字", "1");
+        store.SaveSetting("quadrello", "spiel é", "SCHLÜSSEL 漢字", value);
         store.flush();
         // The store is still alive, so only flush() can have put the value on disk. QSettings
         // shares what it has read among all its objects for one file: a copy shows the disk.
         const QString file = copy.filePath("quadrello.conf");
         QFile::copy(dir.filePath("quadrello.conf"), file);
-        QCOMPARE(QSettingsStore(copy.path()).GetSetting(app, "SPIEL É", "schlüssel 漢字", ""),
-                 value);
+        QCOMPARE(
+            QSettingsStore(copy.path()).GetSetting("quadrello", "SPIEL É", "schlüssel 漢字", ""),
+            value);
         QCOMPARE(QSettings(file, QSettings::IniFormat).allKeys(),
                  QStringList{"Spiel É/Schlüssel 漢字"});
     }

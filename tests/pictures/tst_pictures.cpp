@@ -1,9 +1,13 @@
+#include "pictures/frmpic.h"
+#include "pictures/picturefilter.h"
 #include "pictures/pictureloader.h"
 #include "support/heiffile.h"
+#include "windows/accessiblecontrols.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -56,7 +60,7 @@ QString stored(const QImage& image, const QString& format, int orientation) {
 
 } // namespace
 
-class PictureLoaderTest : public QObject {
+class tst_pictures : public QObject {
     Q_OBJECT
 
 private slots:
@@ -143,7 +147,31 @@ private slots:
         QVERIFY(!decodePicture(write("notes.jpg", "These are not pixels.\n"), 1.0));
         QVERIFY(!decodePicture(write("huge.jpg", huge), 1.0));
     }
+
+    // Qt's file dialog reads each filter's patterns from its closing brackets.
+    void fiveFiltersInOrder() {
+        QCOMPARE(pictureFilters(), (QStringList{"All Supported Files (*.jpg *.bmp *.jpeg *.gif)",
+                                                "Jpg File   (*.jpg)", "BitMap File(*.bmp)",
+                                                "Jpeg File  (*.jpeg)", "Gif File   (*.gif)"}));
+    }
+
+    // The picture shows, named for a screen reader, without taking the focus from the window
+    // the player is typing into.
+    void showsThePictureWithoutTakingTheFocus() {
+        QLineEdit field;
+        field.show();
+        QVERIFY(QTest::qWaitForWindowActive(&field));
+        frmpic window(&field);
+        QPixmap picture(420, 325);
+        picture.fill(Qt::red);
+        window.setPicture(picture);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(QApplication::focusWidget(), &field);
+        QCOMPARE(namelessControls(&window), QStringList());
+        QCOMPARE(window.grab().toImage().pixelColor(416, 321), QColor(Qt::red));
+    }
 };
 
-QTEST_MAIN(PictureLoaderTest)
-#include "tst_pictureloader.moc"
+QTEST_MAIN(tst_pictures)
+#include "tst_pictures.moc"
