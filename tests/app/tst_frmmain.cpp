@@ -77,7 +77,6 @@ private slots:
         };
         row("free play counts nothing", "move back tile",
             "4x4=0/0/0 ticking= gameover=- solved=yes");
-        row("a press on Scramble shuffles once", "cmdscram", "4x4=0/0/1 draws=80 solved=no");
         row("the first counted move starts the clock", "S move tick",
             "4x4=1/1/1 counters=1/1 ticking=4x4 enabled=set,halt,unsorted");
         row("the auto box only toggles", "chkauto", "draws=0 focus=picmod(1) 4x4=0/0/0");
@@ -177,7 +176,6 @@ private slots:
                  ranked ? QStringLiteral(" Zoë 漢字") : QString());
         QCOMPARE(g.store.writes().isEmpty(), !ranked);
         const bool goesOn = button != "cmdclose", fresh = button == "cmdplay";
-        QCOMPARE(g.window->counters(kSlot3x3).scrambled, goesOn ? 1 : 0);
         QCOMPARE(g.button("cmdhalt")->isEnabled(), button == "cmdok");
         QCOMPARE(g.window->board(kSlot3x3).isSolved(), !fresh);
         g.play("move");

@@ -13,54 +13,37 @@ private slots:
     void cleanup() { qDeleteAll(qApp->findChildren<QTranslator*>()); }
 
     // Play, a click anywhere or any key leads on to the game; Exit and the close box end.
-    void leavingTheSplash_data() {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("Play") << "cmdplay";
-        QTest::newRow("click on the picture") << "click";
-        QTest::newRow("a letter key") << "key";
-        QTest::newRow("Exit") << "cmdext";
-        QTest::newRow("close box") << "close";
-    }
-
     void leavingTheSplash() {
-        QFETCH(QString, how);
-        frmSplash splash;
-        splash.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&splash));
-        QSignalSpy play(&splash, &frmSplash::playChosen);
-        QSignalSpy exit(&splash, &frmSplash::exitChosen);
-        if (how == "click")
+        for (const QString how : {"cmdplay", "click", "key", "cmdext", "close"}) {
+            frmSplash splash;
+            splash.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&splash));
+            QSignalSpy play(&splash, &frmSplash::playChosen);
+            QSignalSpy exit(&splash, &frmSplash::exitChosen);
+            if (how == "click")
+                QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(100, 100));
+            else if (how == "key")
+                QTest::keyClick(&splash, Qt::Key_Q);
+            else if (how == "close")
+                splash.close();
+            else
+                QTest::mouseClick(splash.findChild<QPushButton*>(how), Qt::LeftButton);
+            QCOMPARE(play.count() == 1, how != "cmdext" && how != "close");
+            QVERIFY(!splash.isVisible());
+            // A second click while the splash goes away must not lead on twice.
             QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(100, 100));
-        else if (how == "key")
-            QTest::keyClick(&splash, Qt::Key_Q);
-        else if (how == "close")
-            splash.close();
-        else
-            QTest::mouseClick(splash.findChild<QPushButton*>(how), Qt::LeftButton);
-        QCOMPARE(play.count() == 1, how != "cmdext" && how != "close");
-        QVERIFY(!splash.isVisible());
-        // A second click while the splash goes away must not lead on twice.
-        QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(100, 100));
-        QCOMPARE(play.count() + exit.count(), 1);
+            QCOMPARE(play.count() + exit.count(), 1);
+        }
     }
 
     // German where the player's language is German; English everywhere else.
-    void speaksThePlayersLanguage_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("play");
-        QTest::newRow("German") << "de_DE"
-                                << "Spielen";
-        QTest::newRow("English") << "en_US"
-                                 << "Play";
-        QTest::newRow("C locale") << "C"
-                                  << "Play";
-    }
-
     void speaksThePlayersLanguage() {
-        QFETCH(QString, locale);
-        QFETCH(QString, play);
-        QCOMPARE(installTranslations(*qApp, QLocale(locale)), locale.startsWith("de"));
-        QCOMPARE(frmSplash().findChild<QPushButton*>("cmdplay")->text(), play);
+        for (const auto& [locale, play] :
+             {std::pair("de_DE", "Spielen"), {"en_US", "Play"}, {"C", "Play"}}) {
+            QCOMPARE(installTranslations(*qApp, QLocale(locale)), play != QLatin1String("Play"));
+            QCOMPARE(frmSplash().findChild<QPushButton*>("cmdplay")->text(), QLatin1String(play));
+            cleanup();
+        }
     }
 };
 
