@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quadrello contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds the game (Release, in build/) and starts it. Without a
 # display it plays for a few seconds on a virtual one and saves what it showed to
 # build/screenshot.png.

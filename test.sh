@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quadrello contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds, and runs every test offscreen: first the Release build in
 # build/, then the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail

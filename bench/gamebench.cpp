@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // In-process figures of the game: picture loads, moves and scrambles, measured in the real main
 // window on the screen (run it on an X display, e.g. Xvfb).
 #include "app/classiclook.h"

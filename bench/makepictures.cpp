@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the pictures the benchmark loads: phone-sized photos (JPEG, 12 to 48 megapixels), the
 // same without grain (a smooth gradient, which decodes much faster), one photo taken with the
 // phone turned (stored on its side with an Exif orientation tag), and a large PNG. The photos'

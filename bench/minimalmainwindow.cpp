@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A second yardstick for the start-up figures: the smallest window shaped like the game's, a
 // menu bar above a client area of the game's size, with nothing in it. It shows what that shape
 // costs by itself, apart from the game's own controls.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quadrello contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The benchmark in one command: builds what it needs (Release, in build-bench/), writes the test
 # pictures, starts its own virtual screen (Xvfb) and prints the table. Takes five to ten minutes
 # on two cores, most of it the first build. RUNS sets the number of repeated runs (default 15).

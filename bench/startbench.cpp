@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up figures of the real program against two minimal Qt Widgets programs, each started
 // afresh many times, taking turns so that all three see the same machine.
 #include "benchstats.h"

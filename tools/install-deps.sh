@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quadrello contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages that building, running and testing Quadrello need, and only
 # those that are missing. Needs root (or sudo) only when something is missing.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quadrello contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the model and widget tests (tests/settings, pictures, board, play, scores, windows, app)
 # under valgrind's memcheck and fails when any of them shows a memory error or a definite
 # leak.

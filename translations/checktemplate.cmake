@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quadrello contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs lupdate over the sources into a copy of the translation template and fails when the copy
 # comes out different: some text in the program is missing from the template, or is there no
 # longer.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's play routines: scramble, set, halt, the clocks and the misplaced marks.
 #include "app/frmmain.h"
 #include "board/boardview.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's end of a game: the solved check, ranking, the name and the score windows.
 #include "app/frmmain.h"
 #include "app/windowplacement.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "settings/colorvalue.h"
 
 // QColor(QRgb) would read red from the high byte, so the bytes are taken apart here.

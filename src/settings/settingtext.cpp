@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "settings/settingtext.h"
 
 // Qt converts through a C string and stops at a NUL character as at the end of the text, so a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "mainwindowfixture.h"
 #include "settings/frmcolor.h"
 #include "windows/accessiblecontrols.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built program, started as a player starts it, on a virtual X screen of its own, with a
 // fresh settings folder. Keys and mouse clicks are real X events (xdotool); what the game shows
 // is read back from screenshots (ImageMagick's import) and what it stores from its settings

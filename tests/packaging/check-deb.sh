@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quadrello contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package from a build folder, unpacks it into a scratch root and checks that
 # it holds exactly the game's files, that its dependencies were read from the binary, that its
 # version is the one the metadata's release and the changelog name, that the metadata agrees

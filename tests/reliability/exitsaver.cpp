@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves one generation of settings exactly as the game does when its main window closes, for a
 // test that kills it while it writes: quadrello_exitsaver <settings folder> <generation>. The
 // numbers' colour saved is the generation, so a reader can tell which run wrote a file.

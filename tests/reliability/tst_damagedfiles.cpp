@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Damaged files the game reads: settings files and pictures as a crash, a bad disk, a broken
 // download, a hostile sender or a curious player may leave them, by the hundred or thousand,
 // each made from its seed alone so that a failing one can be made again.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The 68 × 38 pictures on the four buttons of the main window's options panel: a dark red

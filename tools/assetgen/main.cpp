@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Redraws every picture of the game into the assets folder named on the command line.
 // The pictures are committed; this program is how they are made again after a change.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quadrello contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The splash window's background, 539 × 229 pixels: the title, a subtitle and a 4×4 board
