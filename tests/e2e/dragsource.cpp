@@ -3,7 +3,8 @@
 
 // A small window to drag files from, as from a file manager: a mouse press on it starts a drag
 // of the files named on the command line, and when the drag ends it prints whether the drop was
-// taken. It runs on until it is ended, as the target asks for the files after the drop.
+// taken. It prints "ready" once it is on the screen: a press before that would be lost. It runs on
+// until it is ended, as the target asks for the files after the drop.
 #include <QApplication>
 #include <QDrag>
 #include <QFileInfo>
@@ -22,6 +23,14 @@ public:
     }
 
 protected:
+    void paintEvent(QPaintEvent*) override {
+        if (!painted_) {
+            painted_ = true;
+            std::puts("ready");
+            std::fflush(stdout);
+        }
+    }
+
     void mousePressEvent(QMouseEvent*) override {
         auto* data = new QMimeData;
         data->setUrls(files_);
@@ -33,6 +42,7 @@ protected:
 
 private:
     QList<QUrl> files_;
+    bool painted_ = false;
 };
 
 } // namespace
