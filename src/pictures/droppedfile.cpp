@@ -7,9 +7,12 @@
 #include <QUrl>
 
 QString droppedFile(const QMimeData* data) {
-    if (!data->hasUrls())
+    // The list is fetched from the program the drag comes from, which may send none or be gone
+    // by now, even when the drag announced one.
+    const QList<QUrl> urls = data->urls();
+    if (urls.isEmpty())
         return {};
     // Empty for a URL that names no local file.
-    const QString path = data->urls().constFirst().toLocalFile();
+    const QString path = urls.constFirst().toLocalFile();
     return QFileInfo(path).isFile() ? path : QString();
 }

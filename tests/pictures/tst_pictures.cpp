@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quadrello contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "pictures/droppedfile.h"
 #include "pictures/frmpic.h"
 #include "pictures/picturefilter.h"
 #include "pictures/pictureloader.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -149,6 +151,24 @@ private slots:
         huge.replace(huge.indexOf("\xFF\xC0") + 5, 4, "\xEA\x60\xEA\x60"); // height and width
         QVERIFY(!decodePicture(write("notes.jpg", "These are not pixels.\n"), 1.0));
         QVERIFY(!decodePicture(write("huge.jpg", huge), 1.0));
+    }
+
+    // A drag offers the first of its URLs when that is a file here. A list announced but not
+    // delivered (the program it came from has gone) is nothing to load, not a crash.
+    void dropsOfferTheirFirstLocalFile() {
+        const QString picture = write("dropped.jpg", "");
+        const QString folder = QFileInfo(picture).path();
+        const std::pair<QByteArray, QString> drops[] = {
+            {"file://" + picture.toUtf8() + "\r\nfile://" + folder.toUtf8(), picture},
+            {"file://" + folder.toUtf8(), ""},
+            {"file://" + folder.toUtf8() + "/gone.jpg", ""},
+            {"https://example.org/a.jpg", ""},
+            {"", ""}};
+        for (const auto& [uris, offered] : drops) {
+            QMimeData data;
+            data.setData("text/uri-list", uris);
+            QCOMPARE(droppedFile(&data), offered);
+        }
     }
 
     // Qt's file dialog reads each filter's patterns from its closing brackets.
