@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QWidget>
 #include <cstdio>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -36,7 +37,11 @@ protected:
         data->setUrls(files_);
         auto* drag = new QDrag(this);
         drag->setMimeData(data);
-        std::puts(drag->exec(Qt::CopyAction) == Qt::CopyAction ? "taken" : "refused");
+        const bool taken = drag->exec(Qt::CopyAction) == Qt::CopyAction;
+        // The drag's last word to the target (a leave, when refused) may still wait in the X
+        // connection's buffer: it must reach the server before this program can be ended.
+        xcb_flush(qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection());
+        std::puts(taken ? "taken" : "refused");
         std::fflush(stdout);
     }
 

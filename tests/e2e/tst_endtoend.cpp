@@ -233,7 +233,8 @@ private slots:
             waitForSteadyBoard(kSlot4x4, [](const Board& b) { return b.isSolved(); }).isSolved());
     }
 
-    // A phone's photo dropped on the window shows on the board; of several files the first loads.
+    // A phone's photo dropped on the window shows on the board; a folder is refused; of several
+    // files the first loads.
     void aDroppedFileLoads() {
         QImage blue(64, 48, QImage::Format_RGB32);
         blue.fill(qRgb(0, 0, 200));
@@ -245,6 +246,7 @@ private slots:
         const QPoint piece = board_ + QPoint(kGrids[kSlot4x4].stepW, kGrids[kSlot4x4].stepH) / 2;
         QTRY_VERIFY_WITH_TIMEOUT(near(screenshot(main_).pixelColor(piece).blue(), 200),
                                  kPatienceMs);
+        QVERIFY(!drop({home_.path()}));
         QVERIFY(drop({home_.filePath("gradient.bmp"), heic}));
         QVERIFY(
             waitForSteadyBoard(kSlot4x4, [](const Board& b) { return b.isSolved(); }).isSolved());
