@@ -9,7 +9,6 @@
 #include "settings/frmcolor.h"
 #include "settings/qsettingsstore.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QRegularExpression>
@@ -55,8 +54,7 @@ private slots:
             cells.setPixel(c % 3, c / 3, cellColor(c));
         QVERIFY(cells.scaled(600, 300).save(picture));
         QVERIFY(cells.mirrored(true, false).scaled(600, 300).save(mirrored));
-        QFile file(notes);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("these are no pixels") > 0);
+        QVERIFY(!written(notes, "these are no pixels").isEmpty());
     }
 
     void aSettingsFileReadsAsTheGameShowsIt_data() {
@@ -72,12 +70,10 @@ private slots:
             << QByteArray("[options]\nNumvalue=+3\nEnable=-1\n[color]\nBkColor=\" 4242 \"\n"
                           "BoxColor=+0\n[Scores0]\ntop0=\" +25 \"\nNam0=\" Ada\"\n")
             << "LNA 128 4242 0 25/ Ada 0/ None 0/ None";
-        QTest::newRow("no other kind of number")
-            << QByteArray("[options]\nGridvalue=1.0\nNumvalue=0x10\nEnable=1e3\n[color]\n"
-                          "NumColor=abc\nBkColor=\n[Scores0]\ntop0=12a\n")
+        QTest::newRow("decimal 16-bit numbers only, and lines hide at 1 only")
+            << QByteArray("[options]\nGridvalue=7\nNumvalue=40000\nEnable=65536\n[color]\n"
+                          "NumColor=abc\nBkColor=1e3\nBoxColor=0x10\n[Scores0]\ntop0=1.0\n")
             << defaults;
-        QTest::newRow("lines hide at 1 only, numbers and the box need 16 bits")
-            << QByteArray("[options]\nGridvalue=7\nNumvalue=40000\nEnable=65536\n") << defaults;
         QTest::newRow("colours from 0 to 16777215")
             << QByteArray("[color]\nNumColor=16777216\nBkColor=-1\nBoxColor=16777215\n")
             << "L-- 128 11310476 16777215 0/ None 0/ None 0/ None";
@@ -106,16 +102,14 @@ private slots:
         QFETCH(QString, reading);
         QTemporaryDir home, later;
         QVERIFY(!written(home.filePath("quadrello.conf"), file).isEmpty());
-        QString flipped = reading;
-        flipped[0] = reading[0] == 'L' ? '-' : 'L';
-        flipped[1] = reading[1] == 'N' ? '-' : 'N';
+        const QString flipped = QString(reading[0] == 'L' ? "-" : "L") +
+                                (reading[1] == 'N' ? "-" : "N") + reading.mid(2);
         {
             QSettingsStore store(home.path());
             StoredGame game(store);
             QCOMPARE(shown(game.window), reading);
             QCOMPARE(play(game.window), QString());
-            QTest::keyClick(&game.window, Qt::Key_N);
-            QTest::keyClick(&game.window, Qt::Key_G);
+            QTest::keyClicks(&game.window, "ng");
             QCOMPARE(shown(game.window), flipped);
             game.window.close();
         }

@@ -8,10 +8,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QLoggingCategory>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
-#include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -30,41 +28,8 @@ private slots:
         std::signal(SIGXFSZ, SIG_IGN); // a write past the file size limit just fails
     }
 
-    // Killed at a random moment from just before its exit save to just after it, the saver leaves
-    // the file complete and wholly from one run: byte for byte the old one, or the old one with the
-    // new run's colour. It prints "saving" just before it closes the window, and saves its
-    // generation as the numbers' colour.
-    void aKillDuringTheExitSaveLeavesTheOldOrTheNewFile() {
-        const int runs = workload(200, 40);
-        QTemporaryDir folder;
-        QCOMPARE(QProcess::execute(QUADRELLO_EXITSAVER, {folder.path(), "1000"}), 0);
-        QByteArray stored = contentOf(folder.filePath(kFile));
-        int storedGeneration = 1000;
-        int keptOld = 0;
-        std::mt19937 engine(99);
-        for (int generation = 1010; generation < 1010 + 10 * runs; generation += 10) {
-            const QByteArray renewed =
-                QByteArray(stored).replace('=' + QByteArray::number(storedGeneration) + '\n',
-                                           '=' + QByteArray::number(generation) + '\n');
-            QVERIFY(renewed != stored);
-            QProcess saver;
-            saver.start(QUADRELLO_EXITSAVER, {folder.path(), QString::number(generation)});
-            QVERIFY2(saver.waitForReadyRead(60000), "the saver never got to its exit save");
-            usleep(engine() % 4000);
-            ::kill(pid_t(saver.processId()), SIGKILL);
-            QVERIFY(saver.waitForFinished(60000));
-            const QByteArray found = contentOf(folder.filePath(kFile));
-            QVERIFY2(found == stored || found == renewed, qPrintable(QString::number(generation)));
-            keptOld += found == stored;
-            storedGeneration = found == stored ? storedGeneration : generation;
-            stored = found;
-        }
-        qInfo("%d saves killed: %d left the old file, %d the new one", runs, keptOld,
-              runs - keptOld);
-    }
-
-    // Found by the kill test: a run killed while QSettings created its lock file left it empty, and
-    // the next save froze the game for half a minute until QSettings gave up on the lock.
+    // A run killed while QSettings created its lock file leaves it empty, and the next save would
+    // freeze the game for half a minute until QSettings gave up on the lock.
     void anEmptyLockFileLeftByAKilledSaveIsCleared() {
         QTemporaryDir folder;
         const QString lock = written(folder.filePath(kFile + ".lock"), {});
