@@ -83,10 +83,12 @@ private slots:
             getrlimit(RLIMIT_FSIZE, &fileSize);
             const rlimit limited{rlim_t(sizeLimit), fileSize.rlim_max};
             QVERIFY(sizeLimit == 0 || setrlimit(RLIMIT_FSIZE, &limited) == 0);
-            // Plays a little, changes a colour and closes, which saves everything. Nothing may be
-            // left open, such as a message about the settings.
+            // Plays a little, saves a long name, which QSettings writes a moment later on its
+            // own, and closes, which saves everything. Nothing may be left open, such as a
+            // message about the settings.
             QString fault = play(game.window);
-            game.window.colorWindow()->setNumColor(4242);
+            store.SaveSetting("quadrello", "Scores0", "Nam0", QString(300, u'a'));
+            QCoreApplication::processEvents();
             game.window.close();
             for (const QWidget* w : QApplication::topLevelWidgets())
                 fault += w->isVisible() ? w->windowTitle() + " is shown" : QString();
