@@ -51,11 +51,11 @@ QSettingsStore::QSettingsStore(const QString& folder) : folder_(folder) {}
 
 QSettings& QSettingsStore::settings(const QString& application) {
     const QString name = application.toLower();
-    std::unique_ptr<QSettings>& settings = settings_[name];
+    std::unique_ptr<GuardedSettings>& settings = settings_[name];
     if (!settings) {
         const QString file = folder_ + u'/' + name + QStringLiteral(".conf");
         removeBrokenLock(file);
-        settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
+        settings = std::make_unique<GuardedSettings>(file);
         // QSettings writes a new file beside the old one and renames it over it, so a kill
         // mid-write leaves either the old settings or the new ones. That is the default; saying
         // so keeps it from ever falling back to rewriting the file in place.
@@ -89,5 +89,5 @@ void QSettingsStore::SaveSetting(const QString& application, const QString& sect
 
 void QSettingsStore::flush() {
     for (auto& entry : settings_)
-        entry.second->sync();
+        entry.second->save();
 }

@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include "settings/guardedsettings.h"
 #include "settings/settingsstore.h"
 
-#include <QSettings>
 #include <map>
 #include <memory>
 
@@ -31,5 +31,5 @@ private:
 
     QString folder_;
     // Keyed by the lower-case application name, which is also the file's base name.
-    std::map<QString, std::unique_ptr<QSettings>> settings_;
+    std::map<QString, std::unique_ptr<GuardedSettings>> settings_;
 };

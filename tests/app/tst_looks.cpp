@@ -5,9 +5,10 @@
 #include "board/tileimage.h"
 #include "mainwindowfixture.h"
 #include "pictures/frmpic.h"
+#include "reliability/stressgame.h"
 #include "settings/frmcolor.h"
+#include "settings/qsettingsstore.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QRegularExpression>
@@ -24,9 +25,24 @@ class tst_looks : public QObject {
     static QRgb colorOf(QWidget* tile) {
         return tile->grab().toImage().pixel(tile->rect().center());
     }
-    static bool shows(const MainWindowFixture& g, int slot, bool grid, bool numbers) {
-        const Tile* tile = g.view(slot)->cell(0);
-        return tile->borderShown() == grid && tile->number()->isHidden() != numbers;
+    // Grid lines, numbers and the auto box as letters (L, N, A or -), the colours of the numbers,
+    // the background and the empty box, then three results as moves/name.
+    static QString shown(const frmmain& w) {
+        const auto look = [&](int slot) {
+            const Tile* tile = w.boardView(slot)->cell(0);
+            return QString(tile->borderShown() ? "L" : "-") +
+                   (tile->number()->isVisibleTo(tile) ? "N" : "-");
+        };
+        QString r = look(kSlot4x4) + (w.findChild<QCheckBox*>("chkauto")->isChecked() ? "A" : "-");
+        for (int slot = 0; slot < kSlotCount; ++slot)
+            r += look(slot) == look(kSlot4x4) ? "" : " boards differ";
+        const frmcolor* c = w.colorWindow();
+        r += QString(" %1 %2 %3").arg(c->numColor()).arg(c->bkColor()).arg(c->boxColor());
+        for (const auto& [table, index] : {std::pair(0, 0), std::pair(0, 1), std::pair(1, 0)}) {
+            const ScoreEntry& e = w.scoreTables().table(table).entry(index);
+            r += QString(" %1/%2").arg(e.moves).arg(e.name);
+        }
+        return r;
     }
 
 private slots:
@@ -38,42 +54,69 @@ private slots:
             cells.setPixel(c % 3, c / 3, cellColor(c));
         QVERIFY(cells.scaled(600, 300).save(picture));
         QVERIFY(cells.mirrored(true, false).scaled(600, 300).save(mirrored));
-        QFile file(notes);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("these are no pixels") > 0);
+        QVERIFY(!written(notes, "these are no pixels").isEmpty());
     }
 
-    void storedOptionsComeBackAndTogglesActOnEveryBoard_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("grid");
-        QTest::addColumn<bool>("numbers");
-        QTest::addColumn<bool>("autoScramble");
-        QTest::newRow("first run") << "" << true << false << false;
-        QTest::newRow("1s") << "Gridvalue=1 Numvalue=0 Enable=1" << false << true << true;
-        QTest::newRow("letter case") << "GRIDVALUE=1 NumValue=0" << false << true << false;
-        QTest::newRow("7") << "Gridvalue=7" << true << false << false;
-        QTest::newRow("damaged") << "Gridvalue=x Numvalue=1.5" << true << false << false;
+    void aSettingsFileReadsAsTheGameShowsIt_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("reading");
+        const QString defaults = "L-- 128 11310476 11310476 0/ None 0/ None 0/ None";
+        QTest::newRow("an empty file is a first run") << QByteArray() << defaults;
+        QTest::newRow("names in any case, the first spelling by code point")
+            << QByteArray("[OPTIONS]\ngridVALUE=1\n[color]\nnumcolor=5\nNumColor=7\n"
+                          "[scores0]\ntop0=12\nNam0=Bea\n[Scores0]\ntop0=13\n")
+            << "--- 7 11310476 11310476 13/ None 0/ None 0/ None";
+        QTest::newRow("a number with a sign and blanks")
+            << QByteArray("[options]\nNumvalue=+3\nEnable=-1\n[color]\nBkColor=\" 4242 \"\n"
+                          "BoxColor=+0\n[Scores0]\ntop0=\" +25 \"\nNam0=\" Ada\"\n")
+            << "LNA 128 4242 0 25/ Ada 0/ None 0/ None";
+        QTest::newRow("decimal 16-bit numbers only, and lines hide at 1 only")
+            << QByteArray("[options]\nGridvalue=7\nNumvalue=40000\nEnable=65536\n[color]\n"
+                          "NumColor=abc\nBkColor=1e3\nBoxColor=0x10\n[Scores0]\ntop0=1.0\n")
+            << defaults;
+        QTest::newRow("colours from 0 to 16777215")
+            << QByteArray("[color]\nNumColor=16777216\nBkColor=-1\nBoxColor=16777215\n")
+            << "L-- 128 11310476 16777215 0/ None 0/ None 0/ None";
+        QTest::newRow("results from 1 to 32767 moves, names of any text")
+            << QByteArray("[Scores0]\ntop0=32767\nNam0=a,b , c\ntop1=-5\nNam1=\"\"\n"
+                          "[Scores1]\ntop0=65537\nNam0=Cy\n")
+            << "L-- 128 11310476 11310476 32767/a, b, c 0/ 0/Cy";
+        QTest::newRow("a bad sector")
+            << QByteArrayLiteral("[color]\nNumColor=12\0\0\0\0"
+                                 "7\nBkColor=99\n[Scores0]\ntop0=3276\0\0\0"
+                                 "8\nNam0=Ada\n")
+            << "L-- 128 99 11310476 0/Ada 0/ None 0/ None";
+        QTest::newRow("a file cut short")
+            << QByteArray("[options]\nGridvalue=1\nEnable=1\n[Scores0]\ntop0=20\nNam0=Ad")
+            << "--A 128 11310476 11310476 20/Ad 0/ None 0/ None";
+        QTest::newRow("bytes that are not UTF-8")
+            << QByteArray("[color]\nNumColor=\xc3\x28\nBkColor=5\n[Scores0]\ntop0=7\n"
+                          "Nam0=Zo\xc3\xab\xfe\n")
+            << QString("L-- 128 5 11310476 7/Zo\u00eb\ufffd 0/ None 0/ None");
     }
 
-    // The options come back from the store and leave again valid, flipped by N and G.
-    void storedOptionsComeBackAndTogglesActOnEveryBoard() {
-        QFETCH(QString, stored);
-        QFETCH(bool, grid);
-        QFETCH(bool, numbers);
-        QFETCH(bool, autoScramble);
-        MainWindowFixture g;
-        for (const QString& p : stored.split(' ', Qt::SkipEmptyParts))
-            g.store.SaveSetting("quadrello", "Options", p.section('=', 0, 0), p.section('=', 1));
-        g.open();
-        for (int slot = 0; slot < kSlotCount; ++slot)
-            QVERIFY(shows(g, slot, grid, numbers));
-        QCOMPARE(g.find<QCheckBox>("chkauto")->isChecked(), autoScramble);
-        g.press(g.view(), Qt::Key_N);
-        g.press(Qt::Key_G);
-        for (int slot = 0; slot < kSlotCount; ++slot)
-            QVERIFY(shows(g, slot, !grid, !numbers));
-        g.window->close();
-        QCOMPARE(g.store.GetSetting("quadrello", "options", "gridvalue", ""), grid ? "1" : "0");
-        QCOMPARE(g.store.GetSetting("quadrello", "options", "numvalue", ""), numbers ? "1" : "0");
+    // The game starts on what it reads, plays, and N and G flip the lines and numbers of every
+    // board; what it saves on exit reads the same again, with those two flipped.
+    void aSettingsFileReadsAsTheGameShowsIt() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, reading);
+        QTemporaryDir home, later;
+        QVERIFY(!written(home.filePath("quadrello.conf"), file).isEmpty());
+        const QString flipped = QString(reading[0] == 'L' ? "-" : "L") +
+                                (reading[1] == 'N' ? "-" : "N") + reading.mid(2);
+        {
+            QSettingsStore store(home.path());
+            StoredGame game(store);
+            QCOMPARE(shown(game.window), reading);
+            QCOMPARE(play(game.window), QString());
+            QTest::keyClicks(&game.window, "ng");
+            QCOMPARE(shown(game.window), flipped);
+            game.window.close();
+        }
+        // QSettings would answer from its memory of the file; a copy is read from the disk.
+        QVERIFY(QFile::copy(home.filePath("quadrello.conf"), later.filePath("quadrello.conf")));
+        QSettingsStore store(later.path());
+        QCOMPARE(shown(StoredGame(store).window), flipped);
     }
 
     void coloursWindowAppliesSavesAndRestores() {

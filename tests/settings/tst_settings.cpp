@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quadrello contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/colorsettings.h"
-#include "settings/colorvalue.h"
 #include "settings/frmcolor.h"
 #include "settings/memorysettingsstore.h"
 #include "settings/options.h"
@@ -20,8 +19,8 @@ class tst_settings : public QObject {
     Q_OBJECT
 
 private slots:
-    // How a damaged or hand-edited file reads is tried on a thousand of them by the reliability
-    // tests; here, what the game writes back, in its order.
+    // How a damaged or hand-edited file reads is tried through the main window (tst_looks); here,
+    // what the game writes back, in its order.
     void savesInOrder() {
         MemorySettingsStore settings;
         saveOptions(settings, 1, 0, 2);
