@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Quadrello contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindowfixture.h"
-#include "scores/frmscore.h"
 #include "scores/frmtopscores.h"
 #include "scores/scoretables.h"
 #include "settings/qsettingsstore.h"
-#include "windows/accessiblecontrols.h"
 
 #include <QAction>
 #include <QPointer>
@@ -123,53 +121,6 @@ private slots:
                  "Scores0 Nam0  None,Scores1 Nam0  A,Scores2 Nam0  None,Scores0 top1 0");
     }
 
-    void gameOver_data() {
-        QTest::addColumn<bool>("ranked");
-        QTest::addColumn<QStringList>("buttonAndHeard"); // no button: the title bar's close
-        QTest::newRow("Ok") << true << QStringList{"cmdok", "ok:Maximilian,closed"};
-        QTest::newRow("Play Again, not ranked") << false << QStringList{"cmdplay", "play: ,closed"};
-        QTest::newRow("title bar") << true << QStringList{"", "closed"};
-    }
-
-    // Each button tells first, while the typed name can still be read, then the window closes
-    // and goes; closed from its title bar, it goes without a word. A window used again for a
-    // second solution of the same game changes its height with the result.
-    void gameOver() {
-        QFETCH(bool, ranked);
-        QFETCH(QStringList, buttonAndHeard);
-        QPointer<frmscore> w = new frmscore;
-        w->showResult(1, 1, !ranked);
-        w->showResult(57, 83, ranked);
-        QCOMPARE(text(w, "lbltotmoves") + '|' + text(w, "lbltottime"), "57|83 sec");
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        QCOMPARE(namelessControls(w), QStringList());
-        // Ranked, the window shows all of the name frame; otherwise it ends between the buttons
-        // and the frame, a thousand twips shorter.
-        const QRect frame = w->findChild<QWidget*>("fra1")->geometry();
-        QCOMPARE(w->findChild<QWidget*>("fra1")->isVisible(), ranked);
-        QVERIFY(ranked ? w->height() > frame.bottom() && w->height() < frame.bottom() + 8
-                       : w->height() > w->findChild<QWidget*>("cmdclose")->geometry().bottom() &&
-                             w->height() <= frame.top());
-        if (ranked) {
-            // The name box has the focus and its caption's name; typing replaces its blank.
-            QWidget* box = QApplication::focusWidget();
-            QCOMPARE(accessibleText(box, QAccessible::Name), text(w, "lblname"));
-            QTest::keyClicks(box, "Maximilian Longname");
-        }
-
-        QStringList said;
-        connect(w, &frmscore::okPressed, this, [&] { said << "ok:" + w->typedName(); });
-        connect(w, &frmscore::closePressed, this, [&] { said << "close:" + w->typedName(); });
-        connect(w, &frmscore::playAgainPressed, this, [&] { said << "play:" + w->typedName(); });
-        connect(w, &QDialog::finished, this, [&] { said << "closed"; });
-        buttonAndHeard[0].isEmpty() ? void(w->close())
-                                    : w->findChild<QPushButton*>(buttonAndHeard[0])->click();
-        QCOMPARE(said.join(','), buttonAndHeard[1]);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(w.isNull());
-    }
-
     // The top scores open on the shown board's panel, show what the store holds (placeholders
     // where it holds nothing), switch panels by their buttons, go when closed and are built
     // afresh the next time; all of it only reads.
@@ -218,8 +169,11 @@ private slots:
         g.choose(kSlot3x3);
         w = open();
         QCOMPARE(seen(w), "2 cmd3x3" + table(20, "Ann/       25", "None/       0"));
+        // Its buttons read the store again.
+        g.store.SaveSetting("quadrello", "Scores0", "top0", "99");
+        g.store.clearLog();
         QTest::mouseClick(w->findChild<QPushButton*>("cmd5x5"), Qt::LeftButton);
-        QVERIFY(seen(w).startsWith("0 cmd5x5|"));
+        QVERIFY2(seen(w).startsWith("0 cmd5x5|1)  None/       99|"), qPrintable(seen(w)));
         w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(w.isNull());
