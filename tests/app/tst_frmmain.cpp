@@ -221,7 +221,8 @@ private slots:
     }
 
     // The other windows leave the main window playable. Exit saves the colours, the options and
-    // all 60 score values in order, then closes the other windows, the one shown last first.
+    // all 60 score values in order (each place's moves in every table, then its names), then closes
+    // the other windows, the one shown last first.
     void otherWindowsAreModelessAndCloseLatestFirst() {
         OpenMainWindow g;
         g.play("S move tick 3x3 mnuscores");
@@ -256,11 +257,11 @@ private slots:
         for (const auto& w : g.store.writes())
             written << w.section + '/' + w.key + '=' + w.value;
         QCOMPARE(written.size(), 6 + 60);
-        QCOMPARE(
-            written.mid(0, 8),
-            QStringList({"color/NumColor=16711680", "color/BkColor=11310476",
-                         "color/BoxColor=11310476", "options/Gridvalue=1", "options/Numvalue=1",
-                         "options/Enable=0", "Scores0/top0=0", "Scores1/top0=0"}));
+        QCOMPARE(written.mid(0, 10),
+                 QStringList({"color/NumColor=16711680", "color/BkColor=11310476",
+                              "color/BoxColor=11310476", "options/Gridvalue=1",
+                              "options/Numvalue=1", "options/Enable=0", "Scores0/top0=0",
+                              "Scores1/top0=0", "Scores2/top0=0", "Scores0/Nam0= None"}));
         QCOMPARE(written.last(), QStringLiteral("Scores2/Nam9= None"));
     }
 };
