@@ -92,8 +92,8 @@ private slots:
         row("Scramble while halted plays on", "S move H cmdscram", "active=4x4 halt=Resume");
         row("Set touches the shown grid only", "S cmdpfr move 3x3 S T",
             "4x4=1/0/1 3x3=0/0/0 ticking=4x4");
-        row("a clock running on a hidden grid shows", "S cmdpfr move 3x3 tick",
-            "shown=3x3 ticking=4x4 counters=0/1 4x4=1/1/1");
+        row("a clock running on a hidden grid shows", "S cmdpfr move 5x5 tick",
+            "shown=5x5 ticking=4x4 counters=0/1 4x4=1/1/1");
         row("Halt stops every clock", "S cmdpfr move 3x3 H", "ticking= halt=Resume");
         row("OK on the shown size while halted", "S move tick H 4x4",
             "active=4x4 halt=Resume counters=1/1 ticking= focus=picmod(1)");
