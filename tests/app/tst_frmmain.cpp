@@ -92,8 +92,8 @@ private slots:
         row("Scramble while halted plays on", "S move H cmdscram", "active=4x4 halt=Resume");
         row("Set touches the shown grid only", "S cmdpfr move 3x3 S T",
             "4x4=1/0/1 3x3=0/0/0 ticking=4x4");
-        row("a clock running on a hidden grid shows", "S cmdpfr move 3x3 tick",
-            "shown=3x3 ticking=4x4 counters=0/1 4x4=1/1/1");
+        row("a clock running on a hidden grid shows", "S cmdpfr move 5x5 tick",
+            "shown=5x5 ticking=4x4 counters=0/1 4x4=1/1/1");
         row("Halt stops every clock", "S cmdpfr move 3x3 H", "ticking= halt=Resume");
         row("OK on the shown size while halted", "S move tick H 4x4",
             "active=4x4 halt=Resume counters=1/1 ticking= focus=picmod(1)");
@@ -136,70 +136,91 @@ private slots:
         QCOMPARE(g.find<QAbstractButton>("cmdgrid")->text(), QStringLiteral("Grid ON"));
     }
 
-    void gameOverButtons_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("ranked");
-        QTest::newRow("Ok: the game goes on") << "cmdok" << true;
-        QTest::newRow("Close: the game ends") << "cmdclose" << true;
-        QTest::newRow("Play Again: a new game") << "cmdplay" << true;
-        QTest::newRow("Close, unranked: nothing is written") << "cmdclose" << false;
+    void gameOver_data() {
+        QTest::addColumn<int>("ones");       // one-move results already in the 3x3 table
+        QTest::addColumn<QString>("before"); // played while the window is still open
+        QTest::addColumn<QString>("answer"); // a button, or none: the title bar's close
+        QTest::newRow("Ok: named, the game goes on") << 0 << ""
+                                                     << "cmdok";
+        QTest::newRow("Close: named, the game ends") << 0 << ""
+                                                     << "cmdclose";
+        QTest::newRow("Play Again: named, a new game") << 0 << ""
+                                                       << "cmdplay";
+        QTest::newRow("unranked: nothing is written") << 10 << ""
+                                                      << "cmdclose";
+        QTest::newRow("title bar: no name, the game goes on") << 0 << ""
+                                                              << "";
+        // The tenth place taken, the same game solved again in two more moves ranks no more.
+        QTest::newRow("solved again, now unranked") << 9 << "move back"
+                                                    << "cmdok";
     }
 
-    // A scrambled 3x3 game solved by keys; then the player types a name and answers.
-    void gameOverButtons() {
-        QFETCH(QString, button);
-        QFETCH(bool, ranked);
+    // A scrambled 3x3 game solved by keys in one second; then the player types a name and
+    // answers. Each button stores the name before the window goes; the title bar only closes.
+    void gameOver() {
+        QFETCH(int, ones);
+        QFETCH(QString, before);
+        QFETCH(QString, answer);
+        const bool ranked = ones == 0;
         MainWindowFixture g;
-        // An unranked game meets a full table of one-move results, which no game can beat.
-        for (int i = 0; !ranked && i < 10; ++i)
+        for (int i = 0; i < ones; ++i)
             g.store.SaveSetting("quadrello", "Scores2", QStringLiteral("top%1").arg(i), "1");
         g.store.clearLog();
         g.open();
-        g.choose(kSlot3x3);
-        g.press(Qt::Key_S);
+        g.play("3x3 S");
         g.window->clockTick(kSlot3x3);
-        const std::vector<Slide> path = solve3x3(g.window->board(kSlot3x3));
-        for (const Slide way : path)
-            g.slide(way);
-        const int moves = static_cast<int>(path.size());
+        g.play("solve");
+        // A result is ranked and saved at once, before the player has typed a name.
+        QCOMPARE(
+            g.store.GetSetting("quadrello", "scores2", QStringLiteral("top%1").arg(ones % 10), ""),
+            ones == 10 ? "1" : QString::number(g.window->counters(kSlot3x3).moves));
+        g.play(before);
+        const int moves = g.window->counters(kSlot3x3).moves;
         frmscore* gameOver = g.window->gameOverWindow();
         QVERIFY(gameOver && gameOver->isVisible() && !g.ticking(kSlot3x3));
-        QCOMPARE(gameOver->findChild<QLabel*>("lbltotmoves")->text(), QString::number(moves));
-        QCOMPARE(gameOver->findChild<QLabel*>("lbltottime")->text(), QStringLiteral("1 sec"));
+        const auto text = [&](const char* name) {
+            return gameOver->findChild<QLabel*>(name)->text();
+        };
+        QCOMPARE(text("lbltotmoves") + '|' + text("lbltottime"), QString("%1|1 sec").arg(moves));
+        QCOMPARE(namelessControls(gameOver), QStringList());
+        // Ranked, the window shows all of the name frame; otherwise it ends between the buttons
+        // and the frame, a thousand twips shorter.
         QCOMPARE(gameOver->findChild<QWidget*>("fra1")->isVisible(), ranked);
-        // A result is ranked and saved at once, before the player has typed a name.
-        QCOMPARE(g.store.GetSetting("quadrello", "scores2", "top0", ""),
-                 ranked ? QString::number(moves) : QStringLiteral("1"));
-
-        // keyClicks cannot type beyond Latin-1
-        gameOver->findChild<QLineEdit*>("txtname")->setText(QStringLiteral("Zoë 漢字"));
-        QTest::mouseClick(gameOver->findChild<QAbstractButton*>(button), Qt::LeftButton);
+        QCOMPARE(gameOver->height(), ranked ? 179 : 112);
+        // The name box has the focus and its caption's name; typing replaces its blank.
+        auto* box = gameOver->findChild<QLineEdit*>("txtname");
+        if (ranked) {
+            QTRY_COMPARE(QApplication::focusWidget(), box);
+            QCOMPARE(accessibleText(box, QAccessible::Name), text("lblname"));
+        }
+        QTest::keyClicks(box, "Maximilian Longname");
+        answer.isEmpty()
+            ? void(gameOver->close())
+            : QTest::mouseClick(gameOver->findChild<QAbstractButton*>(answer), Qt::LeftButton);
         QTRY_VERIFY(!g.window->gameOverWindow());
-        QCOMPARE(g.store.GetSetting("quadrello", "Scores2", "Nam0", ""),
-                 ranked ? QStringLiteral(" Zoë 漢字") : QString());
-        QCOMPARE(g.store.writes().isEmpty(), !ranked);
-        const bool goesOn = button != "cmdclose", fresh = button == "cmdplay";
-        QCOMPARE(g.button("cmdhalt")->isEnabled(), button == "cmdok");
+        QStringList written;
+        for (const auto& w : g.store.writes())
+            written << w.value;
+        QCOMPARE(written.contains(" Maximilian"), ranked && !answer.isEmpty());
+        QCOMPARE(written.isEmpty(), ones == 10);
+
+        const bool goesOn = answer != "cmdclose", fresh = answer == "cmdplay";
+        QCOMPARE(g.button("cmdhalt")->isEnabled(), goesOn && !fresh);
         QCOMPARE(g.window->board(kSlot3x3).isSolved(), !fresh);
         g.play("move");
         QCOMPARE(int(g.window->counters(kSlot3x3).moves), (fresh ? 0 : moves) + (goesOn ? 1 : 0));
         QCOMPARE(g.ticking(kSlot3x3), goesOn);
-        // After Ok the same game is solved again, counted on; after Close it is free play.
+        // The same game solved again opens the window again; after Close it is free play.
         g.play("back");
-        g.expect("gameover=" + (button == "cmdok" ? QString::number(moves + 2) : "-"));
+        g.expect("gameover=" + (goesOn && !fresh ? QString::number(moves + 2) : "-"));
     }
 
     // The other windows leave the main window playable. Exit saves the colours, the options and
-    // all 60 score values in order, then closes the other windows, the one shown last first.
+    // all 60 score values in order (each place's moves in every table, then its names), then closes
+    // the other windows, the one shown last first.
     void otherWindowsAreModelessAndCloseLatestFirst() {
         OpenMainWindow g;
         g.play("S move tick 3x3 mnuscores");
-        // The top scores open on the shown size; its buttons read the store again.
-        QVERIFY(g.find("lbl3x3mov(20)")->isVisible() && !g.find("lbl3x3mov(0)")->isVisible());
-        g.store.SaveSetting("quadrello", "Scores0", "top0", "99");
-        g.click("cmd5x5");
-        QVERIFY(g.find("lbl3x3mov(0)")->isVisible());
-        QCOMPARE(g.label("lbl3x3score(0)"), QStringLiteral("       99"));
         g.colorAnswers << QColor(0, 0, 255);
         g.play("4x4 mnucontents mnuabout cmdclr frmcolor.cmdcolnum cmdpfr mnucontents cmdclr");
         QCOMPARE(g.window->findChildren<frmHelp*>().size(), 1);
@@ -231,11 +252,11 @@ private slots:
         for (const auto& w : g.store.writes())
             written << w.section + '/' + w.key + '=' + w.value;
         QCOMPARE(written.size(), 6 + 60);
-        QCOMPARE(
-            written.mid(0, 8),
-            QStringList({"color/NumColor=16711680", "color/BkColor=11310476",
-                         "color/BoxColor=11310476", "options/Gridvalue=1", "options/Numvalue=1",
-                         "options/Enable=0", "Scores0/top0=99", "Scores1/top0=0"}));
+        QCOMPARE(written.mid(0, 10),
+                 QStringList({"color/NumColor=16711680", "color/BkColor=11310476",
+                              "color/BoxColor=11310476", "options/Gridvalue=1",
+                              "options/Numvalue=1", "options/Enable=0", "Scores0/top0=0",
+                              "Scores1/top0=0", "Scores2/top0=0", "Scores0/Nam0= None"}));
         QCOMPARE(written.last(), QStringLiteral("Scores2/Nam9= None"));
     }
 };

@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Quadrello contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindowfixture.h"
-#include "scores/frmscore.h"
 #include "scores/frmtopscores.h"
 #include "scores/scoretables.h"
 #include "settings/qsettingsstore.h"
-#include "windows/accessiblecontrols.h"
 
 #include <QAction>
 #include <QPointer>
@@ -106,68 +104,13 @@ private slots:
     }
 
     // Only a positive 16-bit number, or the "0" of an unused entry, is a moves text the game
-    // can have written; saving writes every entry of every table, unused ones as "0" " None".
-    void readAndSave() {
+    // can have written.
+    void reading() {
         MemorySettingsStore store;
         seed(store, "Scores1", "12 -5 0 12x");
-        store.clearLog();
         ScoreTables tables(store);
         tables.read();
         QCOMPARE(rows(tables.table(1)).section(',', 0, 4), "12 A,? B,0 C,? D,? None");
-        tables.save();
-        QStringList written;
-        for (const MemorySettingsStore::Write& w : store.writes())
-            written << w.section + ' ' + w.key + ' ' + w.value;
-        QCOMPARE(written.mid(0, 7).join(','),
-                 "Scores0 top0 0,Scores1 top0 12,Scores2 top0 0,"
-                 "Scores0 Nam0  None,Scores1 Nam0  A,Scores2 Nam0  None,Scores0 top1 0");
-    }
-
-    void gameOver_data() {
-        QTest::addColumn<bool>("ranked");
-        QTest::addColumn<QStringList>("buttonAndHeard"); // no button: the title bar's close
-        QTest::newRow("Ok") << true << QStringList{"cmdok", "ok:Maximilian,closed"};
-        QTest::newRow("Play Again, not ranked") << false << QStringList{"cmdplay", "play: ,closed"};
-        QTest::newRow("title bar") << true << QStringList{"", "closed"};
-    }
-
-    // Each button tells first, while the typed name can still be read, then the window closes
-    // and goes; closed from its title bar, it goes without a word. A window used again for a
-    // second solution of the same game changes its height with the result.
-    void gameOver() {
-        QFETCH(bool, ranked);
-        QFETCH(QStringList, buttonAndHeard);
-        QPointer<frmscore> w = new frmscore;
-        w->showResult(1, 1, !ranked);
-        w->showResult(57, 83, ranked);
-        QCOMPARE(text(w, "lbltotmoves") + '|' + text(w, "lbltottime"), "57|83 sec");
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        QCOMPARE(namelessControls(w), QStringList());
-        // Ranked, the window shows all of the name frame; otherwise it ends between the buttons
-        // and the frame, a thousand twips shorter.
-        const QRect frame = w->findChild<QWidget*>("fra1")->geometry();
-        QCOMPARE(w->findChild<QWidget*>("fra1")->isVisible(), ranked);
-        QVERIFY(ranked ? w->height() > frame.bottom() && w->height() < frame.bottom() + 8
-                       : w->height() > w->findChild<QWidget*>("cmdclose")->geometry().bottom() &&
-                             w->height() <= frame.top());
-        if (ranked) {
-            // The name box has the focus and its caption's name; typing replaces its blank.
-            QWidget* box = QApplication::focusWidget();
-            QCOMPARE(accessibleText(box, QAccessible::Name), text(w, "lblname"));
-            QTest::keyClicks(box, "Maximilian Longname");
-        }
-
-        QStringList said;
-        connect(w, &frmscore::okPressed, this, [&] { said << "ok:" + w->typedName(); });
-        connect(w, &frmscore::closePressed, this, [&] { said << "close:" + w->typedName(); });
-        connect(w, &frmscore::playAgainPressed, this, [&] { said << "play:" + w->typedName(); });
-        connect(w, &QDialog::finished, this, [&] { said << "closed"; });
-        buttonAndHeard[0].isEmpty() ? void(w->close())
-                                    : w->findChild<QPushButton*>(buttonAndHeard[0])->click();
-        QCOMPARE(said.join(','), buttonAndHeard[1]);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(w.isNull());
     }
 
     // The top scores open on the shown board's panel, show what the store holds (placeholders
@@ -181,16 +124,15 @@ private slots:
             g.find<QAction>("mnuscores")->trigger();
             return QPointer<frmtopscores>(g.window->topScoresWindow());
         };
-        // Which panels show and which buttons are bold, then the rows of every panel.
+        // Which panel shows and which button is bold, then the rows of every panel.
         const auto seen = [](frmtopscores* w) {
             QString s;
             for (int k = 0; k < 3; ++k) {
-                s += w->findChild<QWidget*>(QString("picscore(%1)").arg(k))->isVisible()
-                         ? QString::number(k)
-                         : "";
+                const QString button = QString("cmd%1x%1").arg(5 - k);
+                s += QString::number(k).repeated(
+                    w->findChild<QWidget*>(QString("picscore(%1)").arg(k))->isVisible());
+                s += (' ' + button).repeated(w->findChild<QPushButton*>(button)->font().bold());
             }
-            for (const char* name : {"cmd3x3", "cmd4x4", "cmd5x5"})
-                s += w->findChild<QPushButton*>(name)->font().bold() ? QString(" ") + name : "";
             for (int e = 0; e < 30; ++e)
                 s += '|' + text(w, QString("lbl3x3mov(%1)").arg(e)) + '/' +
                      text(w, QString("lbl3x3score(%1)").arg(e));
@@ -205,10 +147,12 @@ private slots:
 
         QPointer<frmtopscores> w = open();
         QCOMPARE(seen(w), "1 cmd4x4" + table(-1, "", "None/[                    ]"));
+        const auto gone = [&] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return w.isNull() && g.store.writes().isEmpty();
+        };
         QTest::mouseClick(w->findChild<QPushButton*>("cmdclose"), Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(w.isNull());
-        QCOMPARE(g.store.writes().size(), 0);
+        QVERIFY(gone());
 
         // The first ranked game: 3x3, 25 moves, "Ann".
         ScoreTables first(g.store);
@@ -218,12 +162,13 @@ private slots:
         g.choose(kSlot3x3);
         w = open();
         QCOMPARE(seen(w), "2 cmd3x3" + table(20, "Ann/       25", "None/       0"));
+        // Its buttons read the store again.
+        g.store.SaveSetting("quadrello", "Scores0", "top0", "99");
+        g.store.clearLog();
         QTest::mouseClick(w->findChild<QPushButton*>("cmd5x5"), Qt::LeftButton);
-        QVERIFY(seen(w).startsWith("0 cmd5x5|"));
+        QVERIFY2(seen(w).startsWith("0 cmd5x5|1)  None/       99|"), qPrintable(seen(w)));
         w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(w.isNull());
-        QCOMPARE(g.store.writes().size(), 0);
+        QVERIFY(gone());
     }
 };
 

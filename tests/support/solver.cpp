@@ -35,29 +35,23 @@ quint64 key(const Board& board) {
         k = k * 9 + static_cast<quint64>(p.row * 3 + p.col);
     return k;
 }
-
-struct Step {
-    quint64 from;
-    Slide way;
-};
 } // namespace
 
 std::vector<Slide> solve3x3(const Board& start) {
     const quint64 home = key(Board(3)), first = key(start);
-    std::unordered_map<quint64, Step> came{{first, Step{first, Slide::Right}}};
-    std::deque<Board> queue{start};
-    while (!queue.empty()) {
-        const Board board = queue.front();
-        queue.pop_front();
+    // Each arrangement reached, with the one it was reached from and the slide that did it.
+    std::unordered_map<quint64, std::pair<quint64, Slide>> came{{first, {first, Slide::Right}}};
+    for (std::deque<Board> queue{start}; !queue.empty(); queue.pop_front()) {
+        const Board& board = queue.front();
         if (key(board) == home) {
             std::vector<Slide> path;
-            for (quint64 k = home; k != first; k = came.at(k).from)
-                path.insert(path.begin(), came.at(k).way);
+            for (quint64 k = home; k != first; k = came.at(k).first)
+                path.insert(path.begin(), came.at(k).second);
             return path;
         }
         for (const Slide way : {Slide::Right, Slide::Left, Slide::Down, Slide::Up}) {
             Board next = board;
-            if (next.slide(way) >= 0 && came.emplace(key(next), Step{key(board), way}).second)
+            if (next.slide(way) >= 0 && came.emplace(key(next), std::pair(key(board), way)).second)
                 queue.push_back(next);
         }
     }
