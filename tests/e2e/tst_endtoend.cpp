@@ -210,8 +210,8 @@ private slots:
             for (int x = 0; x <= kLastX; ++x)
                 picture.setPixel(x, y, qRgb(x * 255 / kLastX, y * 255 / kLastY, kBlue));
         }
-        const QString path = home_.filePath("gradient.bmp");
-        QVERIFY(picture.save(path, "BMP"));
+        const QString path = home_.filePath("gradient.png");
+        QVERIFY(picture.save(path));
         keys(main_, {"alt+l"});
         const QStringList select{"--name", "^Select A Pic$"};
         const QString dialog = waitForWindow(select);
@@ -247,7 +247,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(near(screenshot(main_).pixelColor(piece).blue(), 200),
                                  kPatienceMs);
         QVERIFY(!drop({home_.path()}));
-        QVERIFY(drop({home_.filePath("gradient.bmp"), heic}));
+        QVERIFY(drop({home_.filePath("gradient.png"), heic}));
         QVERIFY(
             waitForSteadyBoard(kSlot4x4, [](const Board& b) { return b.isSolved(); }).isSolved());
     }

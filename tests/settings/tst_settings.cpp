@@ -19,19 +19,6 @@ class tst_settings : public QObject {
     Q_OBJECT
 
 private slots:
-    // How a damaged or hand-edited file reads is tried through the main window (tst_looks); here,
-    // what the game writes back, in its order.
-    void savesInOrder() {
-        MemorySettingsStore settings;
-        saveOptions(settings, 1, 0, 2);
-        saveColors(settings, 16777215, 0, 65280);
-        QStringList written;
-        for (const MemorySettingsStore::Write& w : settings.writes())
-            written << w.section + '/' + w.key + '=' + w.value;
-        QCOMPARE(written.join(' '), "options/Gridvalue=1 options/Numvalue=0 options/Enable=2 "
-                                    "color/NumColor=16777215 color/BkColor=0 color/BoxColor=65280");
-    }
-
     // Names with blanks and letters beyond ASCII, spelled in other letter cases each time, and a
     // value full of what the file's own syntax uses, all come back as written, in a later run;
     // the file keeps the first spelling of the names.
