@@ -147,19 +147,16 @@ private slots:
         QTest::addColumn<int>("ones");       // one-move results already in the 3x3 table
         QTest::addColumn<QString>("before"); // played while the window is still open
         QTest::addColumn<QString>("answer"); // a button, or none: the title bar's close
-        QTest::newRow("Ok: named, the game goes on") << 0 << ""
-                                                     << "cmdok";
-        QTest::newRow("Close: named, the game ends") << 0 << ""
-                                                     << "cmdclose";
-        QTest::newRow("Play Again: named, a new game") << 0 << ""
-                                                       << "cmdplay";
-        QTest::newRow("unranked: nothing is written") << 10 << ""
-                                                      << "cmdclose";
-        QTest::newRow("title bar: no name, the game goes on") << 0 << ""
-                                                              << "";
+        const auto row = [](const char* name, int ones, const char* before, const char* answer) {
+            QTest::newRow(name) << ones << before << answer;
+        };
+        row("Ok: named, the game goes on", 0, "", "cmdok");
+        row("Close: named, the game ends", 0, "", "cmdclose");
+        row("Play Again: named, a new game", 0, "", "cmdplay");
+        row("unranked: nothing is written", 10, "", "cmdclose");
+        row("title bar: no name, the game goes on", 0, "", "");
         // The tenth place taken, the same game solved again in two more moves ranks no more.
-        QTest::newRow("solved again, now unranked") << 9 << "move back"
-                                                    << "cmdok";
+        row("solved again, now unranked", 9, "move back", "cmdok");
     }
 
     // A scrambled 3x3 game solved by keys in one second; then the player types a name and
