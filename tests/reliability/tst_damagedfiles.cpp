@@ -12,21 +12,11 @@
 #include <QBuffer>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <random>
-#include <zlib.h>
 
 namespace {
 
 const QByteArray kFormats[] = {"jpg", "bmp", "gif", "png", "heic", "avif", "webp", "tiff"};
-// Where each format keeps its width and height, in how many bytes: a JPEG from the start of its
-// frame header, HEIC and AVIF from their image size box, a GIF twice (for the screen, then for
-// the image).
-const std::tuple<QByteArray, int, int, bool> kFields[] = {
-    {"bmp", 18, 4, true}, {"bmp", 22, 4, false}, {"gif", 6, 2, true},  {"gif", 8, 2, false},
-    {"gif", 30, 2, true}, {"gif", 32, 2, false}, {"png", 16, 4, true}, {"png", 20, 4, false},
-    {"jpg", 7, 2, true},  {"jpg", 5, 2, false},  {"heic", 8, 4, true}, {"heic", 12, 4, false},
-    {"avif", 8, 4, true}, {"avif", 12, 4, false}};
 
 // A small undamaged picture of the format.
 QByteArray soundPicture(const QByteArray& format) {
@@ -48,44 +38,24 @@ QByteArray soundPicture(const QByteArray& format) {
 }
 
 // A picture file as a broken download, a bad disk or a hostile sender may leave it, made from
-// its seed alone: seed % 8 chooses the format, seed / 8 % 4 the damage to its sound picture:
-// bits flipped, cut short, absurd dimensions in its headers (and perhaps cut short), or nothing
-// but an empty file or a text.
+// its seed alone: seed % 8 chooses the format, seed / 8 % 3 the damage to its sound picture:
+// bits flipped, cut short, or nothing but an empty file or a text. (A header claiming absurd
+// dimensions is refused before decoding: see tst_pictures.)
 QByteArray damagedPicture(unsigned seed) {
     std::mt19937 engine(seed);
     const QByteArray& format = kFormats[seed % std::size(kFormats)];
     QByteArray b = soundPicture(format);
-    switch (seed / std::size(kFormats) % 4) {
+    switch (seed / std::size(kFormats) % 3) {
     case 0:
         for (int flips = 1 + int(engine() % 24); flips > 0; --flips) {
             const int at = int(engine() % b.size());
             b[at] = char(b[at] ^ (1 << int(engine() % 8)));
         }
         break;
-    case 2: {
-        static constexpr quint32 kSizes[][2] = {
-            {60000, 60000}, {65535, 1}, {1, 65535}, {16384, 16384}, {0, 0}};
-        const quint32* size = kSizes[engine() % std::size(kSizes)];
-        const qsizetype base = format == "jpg"                        ? b.indexOf("\xff\xc0")
-                               : format == "heic" || format == "avif" ? b.indexOf("ispe")
-                                                                      : 0;
-        for (const auto& [fieldFormat, offset, bytes, width] : kFields) {
-            const bool bigEndian = format != "bmp" && format != "gif";
-            for (int i = 0; format == fieldFormat && i < bytes; ++i)
-                b[base + offset + (bigEndian ? bytes - 1 - i : i)] = char(size[!width] >> (8 * i));
-        }
-        // With a correct checksum the decoder believes the header.
-        if (format == "png")
-            qToBigEndian(quint32(crc32(0, reinterpret_cast<const Bytef*>(b.constData() + 12), 17)),
-                         b.data() + 29);
-        if (engine() % 2)
-            break;
-        [[fallthrough]];
-    }
     case 1:
         b.truncate(int(engine() % b.size()));
         break;
-    case 3:
+    case 2:
         b = engine() % 2 ? QByteArray() : "This is not a picture.\n";
     }
     return b;

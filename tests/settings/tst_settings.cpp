@@ -1,19 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Quadrello contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/colorsettings.h"
 #include "settings/frmcolor.h"
-#include "settings/memorysettingsstore.h"
-#include "settings/options.h"
 #include "settings/qsettingsstore.h"
 #include "windows/accessiblecontrols.h"
 
-#include <QColorDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 class tst_settings : public QObject {
     Q_OBJECT
@@ -78,24 +73,6 @@ private slots:
         QVERIFY(w.isVisible());
         QCOMPARE((QList<qint32>{w.numColor(), w.bkColor(), w.boxColor()}), expected);
         QCOMPARE(asked, QStringList(6, "Select a Color"));
-    }
-
-    // Qt's own dialog, titled as asked, always opening on its own starting colour; cancelled,
-    // it answers nothing.
-    void systemChooserAnswers() {
-        for (const bool accept : {true, false}) {
-            QStringList seen;
-            QTimer::singleShot(0, [&] {
-                auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-                seen << dialog->windowTitle() << dialog->currentColor().name()
-                     << (dialog->testOption(QColorDialog::DontUseNativeDialog) ? "Qt's" : "native");
-                dialog->setCurrentColor(QColor(0x0A, 0x14, 0x1E));
-                accept ? dialog->accept() : dialog->reject();
-            });
-            const std::optional<QColor> answer = systemColorChooser()(nullptr, "Pick one");
-            QCOMPARE(seen, (QStringList{"Pick one", "#ffffff", "Qt's"}));
-            QCOMPARE(answer, accept ? std::optional(QColor(0x0A, 0x14, 0x1E)) : std::nullopt);
-        }
     }
 };
 
