@@ -13,7 +13,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QQueue>
 #include <QTest>
@@ -24,7 +26,7 @@
 // for the file and colour dialogs, pressed at as a player would.
 struct MainWindowFixture {
     MemorySettingsStore store;
-    ScriptedRandom random{{0.3f, 0.9f, 0.1f, 0.6f, 0.45f}};
+    ScriptedRandom random{QList<float>() << 0.3f << 0.9f << 0.1f << 0.6f << 0.45f};
     QQueue<QString> fileAnswers;                // an empty string answers "cancel"
     QQueue<std::optional<QColor>> colorAnswers; // nullopt answers "cancel"
     std::unique_ptr<frmmain> window;
@@ -82,8 +84,9 @@ struct MainWindowFixture {
     // tile next to the empty box and "back" slides it home again; "tick" is a second on every
     // running clock; "5x5", "4x4", "3x3" show that size through the preferences and "cancel3x3"
     // picks it there and cancels; "load", "loadcancel" answer the file dialog with the picture
-    // or with nothing; "solve" solves the 3x3 board; "tile" clicks a tile; "window.control"
-    // presses a control of another window; any other name is a control or menu item here.
+    // or with nothing, "drop" drops the picture on the window; "solve" solves the 3x3 board; "tile"
+    // clicks a tile; "window.control" presses a control of another window; any other name is a
+    // control or menu item here.
     void play(const QString& steps) {
         for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
             const QByteArray name = step.toLatin1();
@@ -104,7 +107,14 @@ struct MainWindowFixture {
             else if (step.endsWith("x5") || step.endsWith("x4") || step.endsWith("x3"))
                 choose(5 - step.back().digitValue(),
                        step.startsWith("cancel") ? "cmdcancel" : "cmdok");
-            else if (step.startsWith("load")) {
+            else if (step == "drop") {
+                QMimeData data;
+                data.setUrls(QList<QUrl>() << QUrl::fromLocalFile(picture));
+                QDragEnterEvent enter({1, 1}, Qt::CopyAction, &data, Qt::LeftButton, {});
+                QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &data, Qt::LeftButton, {});
+                QApplication::sendEvent(window.get(), &enter);
+                QApplication::sendEvent(window.get(), &drop);
+            } else if (step.startsWith("load")) {
                 fileAnswers.enqueue(step == "load" ? picture : QString());
                 click("cmdpic");
             } else if (step == "solve")

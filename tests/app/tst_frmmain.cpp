@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QtPlugin>
 
 Q_IMPORT_PLUGIN(BuiltInPngPlugin)
@@ -130,6 +131,21 @@ private slots:
         OpenMainWindow g;
         g.play(steps);
         g.expect(wanted);
+    }
+
+    // A picture dropped on the window loads as Load Pic loads it, whatever the game is doing.
+    void aDropIsALoad() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("splash.png");
+        QVERIFY(QFile::copy(":/splash.png", file));
+        const auto after = [&](const QString& steps) {
+            OpenMainWindow g;
+            g.picture = file;
+            g.play(steps);
+            return g.facts();
+        };
+        for (const QString steps : {"S move tick", "S move H", "3x3 chkauto"})
+            QCOMPARE(after(steps + " drop"), after(steps + " load"));
     }
 
     void optionsTogglesThePanelAndShortcutItemsDoNothing() {
