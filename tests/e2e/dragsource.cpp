@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QWidget>
 #include <cstdio>
+#include <cstdlib>
 #include <xcb/xcb.h>
 
 namespace {
@@ -38,9 +39,11 @@ protected:
         auto* drag = new QDrag(this);
         drag->setMimeData(data);
         const bool taken = drag->exec(Qt::CopyAction) == Qt::CopyAction;
-        // The drag's last word to the target (a leave, when refused) may still wait in the X
-        // connection's buffer: it must reach the server before this program can be ended.
-        xcb_flush(qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection());
+        // The drag's last word to the target (a leave, when refused) must have been carried out by
+        // the X server before this program can be ended: a round trip to the server sees to it.
+        xcb_connection_t* x =
+            qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+        std::free(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr));
         std::puts(taken ? "taken" : "refused");
         std::fflush(stdout);
     }
