@@ -114,7 +114,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // A picture file dropped anywhere on the window loads as if chosen with Load Pic.
     void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:

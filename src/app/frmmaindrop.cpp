@@ -8,17 +8,9 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 
+// The cursor shows a drop as possible only for a file, the one thing a drop can load.
 void frmmain::dragEnterEvent(QDragEnterEvent* event) {
-    dragMoveEvent(event);
-}
-
-// The cursor shows a drop as possible only for a file, the one thing a drop can load. It is
-// asked again at every move: just after the drag comes in, the program it comes from may not
-// yet answer for what it carries.
-void frmmain::dragMoveEvent(QDragMoveEvent* event) {
-    if (droppedFile(event->mimeData()).isEmpty())
-        event->ignore();
-    else
+    if (!droppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
