@@ -3,13 +3,33 @@
 
 #include "settings/guardedsettings.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 
-GuardedSettings::GuardedSettings(const QString& file) : QSettings(file, QSettings::IniFormat) {}
+namespace {
+
+// A hard link, which every folder that keeps the settings allows where it allows links at all
+// (some network shares refuse symbolic links). Whatever an earlier run left under that name goes.
+bool hardLink(const QByteArray& file, const QByteArray& link) {
+    ::unlink(link.constData());
+    return ::link(file.constData(), link.constData()) == 0;
+}
+
+} // namespace
+
+GuardedSettings::GuardedSettings(const QString& file) : QSettings(file, QSettings::IniFormat) {
+    // A run killed while saving leaves its links behind; they are copies of an old file.
+    const QFileInfo info(file);
+    for (const QString& left : info.dir().entryList({info.fileName() + QStringLiteral(".kept"),
+                                                     info.fileName() + QStringLiteral(".check*")},
+                                                    QDir::Files | QDir::Hidden | QDir::System))
+        info.dir().remove(left);
+}
 
 GuardedSettings::~GuardedSettings() {
     save();
@@ -18,7 +38,7 @@ GuardedSettings::~GuardedSettings() {
 void GuardedSettings::save() {
     const QByteArray file = QFile::encodeName(fileName());
     const QByteArray kept = file + ".kept";
-    const bool old = ::link(file.constData(), kept.constData()) == 0;
+    const bool old = hardLink(file, kept);
     sync();
     if (old && !readsBack())
         std::rename(kept.constData(), file.constData());
@@ -26,11 +46,12 @@ void GuardedSettings::save() {
 }
 
 // QSettings answers from its memory of a file it has read before, so the new file is read under
-// a name it has not seen.
+// a name it has not seen in this run.
 bool GuardedSettings::readsBack() const {
     static int checks = 0;
     const QString check = fileName() + QStringLiteral(".check%1").arg(++checks);
-    bool same = QFile::link(fileName(), check);
+    const QByteArray link = QFile::encodeName(check);
+    bool same = hardLink(QFile::encodeName(fileName()), link);
     if (same) {
         const QSettings written(check, QSettings::IniFormat);
         const QStringList keys = allKeys();
@@ -38,7 +59,7 @@ bool GuardedSettings::readsBack() const {
                std::all_of(keys.begin(), keys.end(),
                            [&](const QString& key) { return written.value(key) == value(key); });
     }
-    QFile::remove(check);
+    ::unlink(link.constData());
     return same;
 }
 

@@ -35,6 +35,22 @@ private slots:
         QVERIFY2(!QFileInfo::exists(lock), "the broken lock is still there");
     }
 
+    // A run killed while saving leaves its links behind, and they cost no later save.
+    void linksLeftByAKilledSaveCostNothing() {
+        QTemporaryDir folder;
+        for (const char* left : {".kept", ".check1", ".check2"})
+            QVERIFY(!written(folder.filePath(kFile + left), kStored).isEmpty());
+        {
+            QSettingsStore store(folder.path());
+            store.SaveSetting("quadrello", "color", "NumColor", "7");
+            store.flush();
+            store.SaveSetting("quadrello", "color", "BkColor", "8");
+        }
+        QCOMPARE(contentOf(folder.filePath(kFile)), "[color]\nBkColor=8\nNumColor=7\n");
+        QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{kFile});
+    }
+
     void whatTheGameCannotReadOrWriteIsLeftAlone_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("filePermissions");
