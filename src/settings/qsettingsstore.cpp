@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -41,6 +42,27 @@ void removeBrokenLock(const QString& file) {
         lock.removeStaleLockFile();
 }
 
+// A damaged file can hold names the game never uses and values in QSettings' typed forms, and
+// QSettings does not always write those back as it read them: the save's read-back check would
+// then refuse every later save. The store keeps the entries with plain names, each as the text
+// the game reads from it, and drops the rest.
+void keepPlainEntries(QSettings& settings) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9]+/[A-Za-z0-9]+$"));
+    QList<std::pair<QString, QString>> kept;
+    bool tidy = true;
+    for (const QString& key : settings.allKeys()) {
+        const QVariant value = settings.value(key);
+        tidy = tidy && value.metaType().id() == QMetaType::QString;
+        if (plain.match(key).hasMatch())
+            kept.append({key, text(value)});
+    }
+    if (tidy && kept.size() == settings.allKeys().size())
+        return;
+    settings.clear();
+    for (const auto& [key, value] : kept)
+        settings.setValue(key, value);
+}
+
 } // namespace
 
 QSettingsStore::QSettingsStore()
@@ -60,6 +82,7 @@ QSettings& QSettingsStore::settings(const QString& application) {
         // mid-write leaves either the old settings or the new ones. That is the default; saying
         // so keeps it from ever falling back to rewriting the file in place.
         settings->setAtomicSyncRequired(true);
+        keepPlainEntries(*settings);
     }
     return *settings;
 }

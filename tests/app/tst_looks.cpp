@@ -89,6 +89,11 @@ private slots:
         QTest::newRow("a file cut short")
             << QByteArray("[options]\nGridvalue=1\nEnable=1\n[Scores0]\ntop0=20\nNam0=Ad")
             << "--A 128 11310476 11310476 20/Ad 0/ None 0/ None";
+        // Names QSettings reads but writes back otherwise, and a value in its typed form.
+        QTest::newRow("random bytes")
+            << QByteArrayLiteral("\\\x05=\n\x81=\"\"\0,\n[options]\nGridvalue=1\n"
+                                 "[color]\nBkColor=@Variant(\0)\nNumColor=7\n")
+            << "--- 7 11310476 11310476 0/ None 0/ None 0/ None";
         QTest::newRow("bytes that are not UTF-8")
             << QByteArray("[color]\nNumColor=\xc3\x28\nBkColor=5\n[Scores0]\ntop0=7\n"
                           "Nam0=Zo\xc3\xab\xfe\n")
