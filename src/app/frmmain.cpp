@@ -204,13 +204,34 @@ bool frmmain::Form_KeyDown(int key) {
     return false;
 }
 
-// A key the handler acted on stops there. Any other key goes on to where the focus is now:
-// the handler gave it to the board, so Tab walks the tab order from the board, and Space
-// does not press the button that had the focus before. On its way up to the parents the key
-// passes here again, and the board keeps the focus.
+// Tab and Shift+Tab walk the tab order from the control that has the focus, as in any window:
+// the handler sees neither them nor a modifier pressed on its own, such as the Shift of a
+// Shift+Tab. A key the handler acted on stops there. Space and Enter press
+// the button they were pressed on, although the handler gave the focus to the board. Any other
+// key goes on to where the focus is now, the board; on its way up to the parents it passes here
+// again, and the board keeps the focus.
 bool frmmain::previewKey(QWidget* receiver, QKeyEvent* event) {
-    if (Form_KeyDown(event->key()))
+    const int key = event->key();
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+        return false;
+    default:
+        break;
+    }
+    if (Form_KeyDown(key))
         return true;
+    auto* button = qobject_cast<QAbstractButton*>(receiver);
+    if (button && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        if (!event->isAutoRepeat())
+            button->click();
+        return true;
+    }
     QWidget* focus = QApplication::focusWidget();
     if (focus == nullptr || focus == receiver || receiver->isAncestorOf(focus))
         return false;
