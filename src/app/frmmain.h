@@ -141,8 +141,8 @@ private:
     void openAbout();
     void openHelp();
     void showPreview(bool shown);
-    // Load Pic with the file that `choose` names (empty: none).
-    void loadPicFrom(const std::function<QString()>& choose);
+    // Load Pic with the file that `choose` names (empty: none); returns whether it loaded.
+    bool loadPicFrom(const std::function<QString()>& choose);
 
     Services services_;
     std::array<Board, kSlotCount> boards_{Board(5), Board(4), Board(3)};

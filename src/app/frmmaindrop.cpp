@@ -15,9 +15,13 @@ void frmmain::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 // Whatever the drop holds by the time it lands, it is handled as the file dialog's answer: a
-// name that cannot be loaded changes nothing, as a cancelled dialog.
+// name that cannot be loaded changes nothing, as a cancelled dialog. A picture that loads brings
+// the game forward from the window it was dragged from, so the arrow keys play at once.
 void frmmain::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     const QString path = droppedFile(event->mimeData());
-    loadPicFrom([&path] { return path; });
+    if (loadPicFrom([&path] { return path; })) {
+        raise();
+        activateWindow();
+    }
 }

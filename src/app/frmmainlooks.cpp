@@ -117,7 +117,7 @@ void frmmain::LoadPic() {
 
 // The clocks stop before the file is chosen. A cancelled choice or a file that is no picture
 // changes nothing, but the clocks stay stopped until the next counted move.
-void frmmain::loadPicFrom(const std::function<QString()>& choose) {
+bool frmmain::loadPicFrom(const std::function<QString()>& choose) {
     for (int slot = 0; slot < kSlotCount; ++slot)
         stopClock(slot);
     const QString path = choose();
@@ -141,6 +141,7 @@ void frmmain::loadPicFrom(const std::function<QString()>& choose) {
             Scramble();
     }
     SetpicFocus();
+    return picture.has_value();
 }
 
 // The preview lies exactly over the board while the button is held down.

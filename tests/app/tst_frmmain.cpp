@@ -147,14 +147,25 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath("splash.png");
         QVERIFY(QFile::copy(":/splash.png", file));
+        bool forward = false;
         const auto after = [&](const QString& steps) {
             OpenMainWindow g;
             g.picture = file;
+            QWidget fileManager; // where the picture is dragged from
+            fileManager.show();
+            fileManager.activateWindow();
+            forward = QTest::qWaitForWindowActive(&fileManager);
             g.play(steps);
+            forward = forward && (steps.endsWith("load") || QTest::qWaitFor([&] {
+                                      return QApplication::activeWindow() == g.window.get();
+                                  }));
             return g.facts();
         };
-        for (const QString steps : {"S move tick", "S move H", "3x3 chkauto"})
-            QCOMPARE(after(steps + " drop"), after(steps + " load"));
+        for (const QString steps : {"S move tick", "S move H", "3x3 chkauto"}) {
+            const QMap<QString, QString> dropped = after(steps + " drop");
+            QVERIFY2(forward, "the game stays behind the window the picture came from");
+            QCOMPARE(dropped, after(steps + " load"));
+        }
     }
 
     void optionsTogglesThePanelAndShortcutItemsDoNothing() {
