@@ -3,6 +3,7 @@
 
 #include "pictures/droppedfile.h"
 #include "pictures/frmpic.h"
+#include "pictures/heifpicture.h"
 #include "pictures/picturefilter.h"
 #include "pictures/pictureloader.h"
 #include "support/heiffile.h"
@@ -150,6 +151,10 @@ private slots:
         QByteArray huge = encoded(cellPicture(2, QSize(16, 16)), "jpeg");
         huge.replace(huge.indexOf("\xFF\xC0") + 5, 4, "\xEA\x60\xEA\x60"); // height and width
         QVERIFY(!decodePicture(write("huge.jpg", huge), 1.0));
+        // A HEIF picture is refused above the pixels allowed, and decodes at that limit.
+        const QString heic = write("cap.heic", heifFile(cellPicture(2, QSize(16, 12)), false));
+        QVERIFY(!decodeHeif(heic, QSize(8, 8), 16 * 12 - 1) &&
+                decodeHeif(heic, QSize(8, 8), 16 * 12));
     }
 
     // Only a file here can be loaded. A list announced but never delivered (the program it came
