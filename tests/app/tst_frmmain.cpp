@@ -40,6 +40,11 @@ private slots:
                 noMarker(at->child(i));
         };
         noMarker(QAccessible::queryAccessibleInterface(g.window.get()));
+        // A screen reader presses a menu item through its accessible interface.
+        QAccessibleInterface* howTo =
+            QAccessible::queryAccessibleInterface(g.find<QAction>("mnucontents"));
+        howTo->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(g.window->findChild<frmHelp*>() && howTo->text(QAccessible::Name) == "How to....");
         // Its pictures, and Qt's own in the menu bar, are read without loading the system's image
         // plugins, which would stay loaded for the whole run.
         QFile maps(QStringLiteral("/proc/self/maps"));
