@@ -5,7 +5,8 @@
 # Builds the fuzz build in build-fuzz/ (clang, libFuzzer, ASan and UBSan) and runs every fuzz
 # target for SECONDS (60 by default), one after the other. Inputs worth keeping pile up in
 # build-fuzz/found/<target>/ from run to run; an input that breaks the game is written to
-# build-fuzz/crashes/ and the script stops there. Usage: ./fuzz.sh [SECONDS]
+# build-fuzz/crashes/, that target stops, and the script fails once all have run.
+# Usage: ./fuzz.sh [SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")"
 seconds=${1:-60}
@@ -18,6 +19,7 @@ cmake --build build-fuzz -j 2 --target fuzzers
 mkdir -p build-fuzz/crashes
 [ -d /dev/shm ] && export TMPDIR=/dev/shm
 export QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp
+failed=()
 for target in settings pictures drops; do
     echo "== fuzz_$target, $seconds s"
     mkdir -p "build-fuzz/found/$target"
@@ -25,5 +27,6 @@ for target in settings pictures drops; do
         -malloc_limit_mb=1100 -rss_limit_mb=2500 -print_final_stats=1 \
         -artifact_prefix=build-fuzz/crashes/ \
         "build-fuzz/found/$target" "tests/fuzz/corpus/$target" 2>&1 |
-        grep -v -E '^#[0-9]+.*(NEW|REDUCE|pulse)'
+        grep -v -E '^#[0-9]+.*(NEW|REDUCE|pulse)' || failed+=("fuzz_$target")
 done
+[ ${#failed[@]} -eq 0 ] || { echo "Failed: ${failed[*]} (inputs in build-fuzz/crashes/)" >&2; exit 1; }
