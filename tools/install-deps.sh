@@ -14,6 +14,7 @@ packages=(
     libx11-dev libxdamage-dev libxtst-dev libjpeg-dev
     desktop-file-utils appstream dpkg-dev file groff-base lintian
     valgrind
+    clang libclang-rt-14-dev
 )
 
 missing=()

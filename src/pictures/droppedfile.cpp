@@ -12,7 +12,11 @@ QString droppedFile(const QMimeData* data) {
     const QList<QUrl> urls = data->urls();
     if (urls.isEmpty())
         return {};
-    // Empty for a URL that names no local file.
-    const QString path = urls.constFirst().toLocalFile();
+    // A file on another machine ("file://host/picture.jpg") is not for this one, and its local
+    // path "//host/picture.jpg" would name "/host/picture.jpg" here.
+    const QUrl& url = urls.constFirst();
+    if (!url.isLocalFile() || !(url.host().isEmpty() || url.host() == u"localhost"))
+        return {};
+    const QString path = url.path();
     return QFileInfo(path).isFile() ? path : QString();
 }
