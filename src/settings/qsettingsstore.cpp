@@ -5,9 +5,9 @@
 
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -42,18 +42,28 @@ void removeBrokenLock(const QString& file) {
         lock.removeStaleLockFile();
 }
 
+// Whether QSettings writes the name back as it read it: a section and a key, neither empty nor
+// holding control characters, backslashes or bytes that were not UTF-8.
+bool isPlainName(const QString& key) {
+    const QStringList parts = key.split(u'/');
+    return parts.size() == 2 && std::all_of(parts.begin(), parts.end(), [](const QString& part) {
+               return !part.isEmpty() && std::none_of(part.begin(), part.end(), [](QChar c) {
+                   return c.unicode() < 0x20 || c == u'\\' || c == QChar::ReplacementCharacter;
+               });
+           });
+}
+
 // A damaged file can hold names the game never uses and values in QSettings' typed forms, and
 // QSettings does not always write those back as it read them: the save's read-back check would
 // then refuse every later save. The store keeps the entries with plain names, each as the text
 // the game reads from it, and drops the rest.
 void keepPlainEntries(QSettings& settings) {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9]+/[A-Za-z0-9]+$"));
     QList<std::pair<QString, QString>> kept;
     bool tidy = true;
     for (const QString& key : settings.allKeys()) {
         const QVariant value = settings.value(key);
         tidy = tidy && value.metaType().id() == QMetaType::QString;
-        if (plain.match(key).hasMatch())
+        if (isPlainName(key))
             kept.append({key, text(value)});
     }
     if (tidy && kept.size() == settings.allKeys().size())
