@@ -12,23 +12,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
-#include <cmath>
 
 class tst_windows : public QObject {
     Q_OBJECT
-
-    // Mean squared grey-level gradient per pixel.
-    static double sharpness(const QImage& picture) {
-        const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
-        double sum = 0;
-        for (int y = 0; y + 1 < grey.height(); ++y) {
-            const uchar* row = grey.constScanLine(y);
-            for (int x = 0; x + 1 < grey.width(); ++x)
-                sum += std::pow(row[x + 1] - row[x], 2) +
-                       std::pow(row[x + grey.bytesPerLine()] - row[x], 2);
-        }
-        return sum / (grey.width() * grey.height());
-    }
 
 private slots:
     // Both go away when closed: About by Enter or Esc, Help by its button.
@@ -127,18 +113,6 @@ private slots:
         QCOMPARE(picture.size(), size * scale);
         // The splash background is a plain 24-bit picture: nothing of the window shows through.
         QVERIFY(!path.startsWith(":/splash") || !picture.hasAlphaChannel());
-    }
-
-    // The larger banners are drawn for their scale. Made by scaling up the 1x one, they would
-    // show its soft edges, with well under half the sharpness.
-    void bannerDrawnForEachScale() {
-        const QImage one = builtInPicture(QStringLiteral(":/title.png"), 1).toImage();
-        for (const qreal ratio : {1.5, 2.0, 3.0}) {
-            const QImage drawn = builtInPicture(QStringLiteral(":/title.png"), ratio).toImage();
-            QCOMPARE_GT(sharpness(drawn),
-                        2 * sharpness(one.scaled(drawn.size(), Qt::IgnoreAspectRatio,
-                                                 Qt::SmoothTransformation)));
-        }
     }
 };
 
