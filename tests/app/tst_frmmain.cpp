@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quadrello contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/windowplacement.h"
 #include "mainwindowfixture.h"
 #include "settings/frmcolor.h"
 #include "windows/accessiblecontrols.h"
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtPlugin>
 
@@ -164,6 +166,22 @@ private slots:
             QVERIFY2(forward, "the game stays behind the window the picture came from");
             QCOMPARE(dropped, after(steps + " load"));
         }
+    }
+
+    // Another window opens beside the main one at its top: right of it where the screen has room,
+    // else left of it, else at the screen's left edge; the splash and the game open centred.
+    void windowsOpenBesideTheGame() {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget game, other;
+        other.resize(150, 80);
+        for (const auto& [left, width, at] :
+             {std::tuple(100, 200, 300), {600, 150, 450}, {0, 700, 0}}) {
+            game.setGeometry(screen.left() + left, screen.top() + 50, width, 100);
+            placeBeside(&other, &game);
+            QCOMPARE(other.pos(), screen.topLeft() + QPoint(at, 50));
+        }
+        centerOnScreen(&other);
+        QCOMPARE(other.geometry().center(), screen.center());
     }
 
     void optionsTogglesThePanelAndShortcutItemsDoNothing() {
