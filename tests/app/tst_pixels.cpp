@@ -12,6 +12,9 @@
 #include "windows/frmhelp.h"
 
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QtPlugin>
 
 Q_IMPORT_PLUGIN(BuiltInPngPlugin)
@@ -56,6 +59,8 @@ private slots:
         row("about", "mnuabout", "frmAbout");
         row("help", "mnucontents", "frmHelp");
         row("splash", "", "frmSplash");
+        for (const char* menu : {"mnufile", "mnuview", "mnuhelp"})
+            row(menu, "", menu);
     }
 
     void everyWindowAsDrawn() {
@@ -64,13 +69,26 @@ private slots:
         OpenMainWindow g;
         g.play(steps);
         frmSplash splash;
-        QWidget* shown = window == "frmSplash" ? static_cast<QWidget*>(&splash) : g.window.get();
+        splash.setVisible(window == "frmSplash");
         if (window == "frmpic")
             QTest::mousePress(g.button("cmdviewpic"), Qt::LeftButton);
+        if (window.startsWith("mnu"))
+            g.window->findChild<QMenuBar*>()->setActiveAction(
+                g.find<QMenu>(qPrintable(window))->menuAction());
+        QWidget* shown = g.window.get();
         for (QWidget* w : QApplication::topLevelWidgets())
-            shown = w->objectName() == window && w != g.window.get() ? w : shown;
-        shown->show();
+            shown = w->objectName() == window && w->isVisible() ? w : shown;
         QVERIFY(QTest::qWaitForWindowExposed(shown));
+        // Another window stands beside the game at its top, as far as the screen allows; the
+        // preview lies over the board.
+        const QRect game = g.window->frameGeometry(), at = shown->frameGeometry();
+        if (QStringList{"frmscore", "frmtopscores", "frmprefer", "frmAbout", "frmHelp"}.contains(
+                window))
+            QVERIFY(at.top() == game.top() &&
+                    (at.left() == game.right() + 1 || at.right() + 1 == game.left() ||
+                     at.left() == shown->screen()->availableGeometry().left()));
+        if (window == "frmpic")
+            QCOMPARE(at.topLeft(), g.view()->mapToGlobal(QPoint()));
         QCoreApplication::sendPostedEvents(); // a layout the last step changed takes its size
         const QImage drawn = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QString name = QString::fromLatin1(QTest::currentDataTag()) + ".png";
