@@ -63,7 +63,14 @@ private slots:
             const bool numbered = g.find("lbl2(0)")->isVisibleTo(g.window.get());
             g.press(g.find("cmdgrid"), Qt::Key_Tab);
             g.press(key);
-            QVERIFY(g.find("lbl2(0)")->isVisibleTo(g.window.get()) != numbered);
+            QVERIFY(g.find("lbl2(0)")->isVisibleTo(g.window.get()) != numbered &&
+                    !g.find<QAbstractButton>("cmdnum")->isDown());
+            g.expect("focus=picmod(1)");
+        }
+        // A click on the lines or numbers button gives the board the focus back.
+        for (const char* name : {"cmdgrid", "cmdnum", "cmdgrid", "cmdnum"}) {
+            g.button("cmdexit")->setFocus();
+            g.click(name);
             g.expect("focus=picmod(1)");
         }
         // While a menu is open the arrows choose its items, even those it hands to the bar.
@@ -172,10 +179,13 @@ private slots:
     // else left of it, else at the screen's left edge; the splash and the game open centred.
     void windowsOpenBesideTheGame() {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const int wide = screen.width();
         QWidget game, other;
         other.resize(150, 80);
-        for (const auto& [left, width, at] :
-             {std::tuple(100, 200, 300), {600, 150, 450}, {0, 700, 0}}) {
+        for (const auto& [left, width, at] : {std::tuple(100, 200, 300),
+                                              {0, wide - 150, wide - 150},
+                                              {wide - 200, 150, wide - 350},
+                                              {0, wide - 100, 0}}) {
             game.setGeometry(screen.left() + left, screen.top() + 50, width, 100);
             placeBeside(&other, &game);
             QCOMPARE(other.pos(), screen.topLeft() + QPoint(at, 50));

@@ -6,6 +6,7 @@
 #include "mainwindowfixture.h"
 #include "pictures/frmpic.h"
 #include "reliability/stressgame.h"
+#include "settings/colorvalue.h"
 #include "settings/frmcolor.h"
 #include "settings/qsettingsstore.h"
 
@@ -38,6 +39,13 @@ class tst_looks : public QObject {
             r += look(slot) == look(kSlot4x4) ? "" : " boards differ";
         const frmcolor* c = w.colorWindow();
         r += QString(" %1 %2 %3").arg(c->numColor()).arg(c->bkColor()).arg(c->boxColor());
+        const BoardView* board = w.boardView(kSlot3x3);
+        if (board->cell(0)->number()->palette().color(QPalette::WindowText) !=
+                colorFromValue(c->numColor()) ||
+            w.findChild<QWidget*>("client")->palette().color(QPalette::Window) !=
+                colorFromValue(c->bkColor()) ||
+            board->emptyBox()->background() != colorFromValue(c->boxColor()))
+            r += " colours not shown";
         for (const auto& [table, index] : {std::pair(0, 0), std::pair(0, 1), std::pair(1, 0)}) {
             const ScoreEntry& e = w.scoreTables().table(table).entry(index);
             r += QString(" %1/%2").arg(e.moves).arg(e.name);
@@ -128,8 +136,11 @@ private slots:
         OpenMainWindow g;
         const QColor blue(0, 0, 255), box(10, 20, 30), back(1, 2, 3), design(140, 149, 172);
         g.colorAnswers << blue << box << back;
+        g.button("cmdexit")->setFocus();
         g.play("cmdclr frmcolor.cmdcolnum frmcolor.cmdcolbox frmcolor.cmdcolbk frmcolor.cmdcolok");
         QCOMPARE(g.store.GetSetting("quadrello", "color", "numcolor", ""), "16711680");
+        g.expect("focus=picmod(1)");
+        QVERIFY(!g.window->colorWindow()->isVisible());
         // The numbers of every board take the colour, hidden ones too, on no background.
         const auto numbers = g.window->findChildren<QLabel*>(QRegularExpression("^lbl\\d\\("));
         QCOMPARE(numbers.size(), 24 + 15 + 8);

@@ -159,14 +159,14 @@ private slots:
         first.rank(kSlot3x3, 25);
         first.storeName(kSlot3x3, "Ann");
         g.store.clearLog();
-        g.choose(kSlot3x3);
+        g.choose(kSlot5x5);
         w = open();
-        QCOMPARE(seen(w), "2 cmd3x3" + table(20, "Ann/       25", "None/       0"));
+        QCOMPARE(seen(w), "0 cmd5x5" + table(20, "Ann/       25", "None/       0"));
         // Its buttons read the store again.
         g.store.SaveSetting("quadrello", "Scores0", "top0", "99");
         g.store.clearLog();
-        QTest::mouseClick(w->findChild<QPushButton*>("cmd5x5"), Qt::LeftButton);
-        QVERIFY2(seen(w).startsWith("0 cmd5x5|1)  None/       99|"), qPrintable(seen(w)));
+        QTest::mouseClick(w->findChild<QPushButton*>("cmd3x3"), Qt::LeftButton);
+        QVERIFY2(seen(w).startsWith("2 cmd3x3|1)  None/       99|"), qPrintable(seen(w)));
         w->close();
         QVERIFY(gone());
     }
