@@ -1,14 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Quadrello contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/colorchooser.h"
 #include "settings/frmcolor.h"
 #include "settings/qsettingsstore.h"
 #include "windows/accessiblecontrols.h"
 
+#include <QApplication>
+#include <QColorDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class tst_settings : public QObject {
     Q_OBJECT
@@ -73,6 +77,16 @@ private slots:
         QVERIFY(w.isVisible());
         QCOMPARE((QList<qint32>{w.numColor(), w.bkColor(), w.boxColor()}), expected);
         QCOMPARE(asked, QStringList(6, "Select a Color"));
+        // The system's colour dialog opens with that caption and answers the colour picked.
+        QString title;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            title = dialog->windowTitle();
+            dialog->setCurrentColor(Qt::red);
+            dialog->accept();
+        });
+        QCOMPARE(systemColorChooser()(&w, "Select a Color"), std::optional<QColor>(Qt::red));
+        QCOMPARE(title, "Select a Color");
     }
 };
 
