@@ -7,7 +7,6 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QStringList>
-#include <algorithm>
 
 namespace {
 
@@ -42,32 +41,14 @@ void removeBrokenLock(const QString& file) {
         lock.removeStaleLockFile();
 }
 
-// Whether QSettings writes the name back as it read it: a section and a key, neither empty nor
-// holding control characters, backslashes or bytes that were not UTF-8.
-bool isPlainName(const QString& key) {
-    const QStringList parts = key.split(u'/');
-    return parts.size() == 2 && std::all_of(parts.begin(), parts.end(), [](const QString& part) {
-               return !part.isEmpty() && std::none_of(part.begin(), part.end(), [](QChar c) {
-                   return c.unicode() < 0x20 || c == u'\\' || c == QChar::ReplacementCharacter;
-               });
-           });
-}
-
-// A damaged file can hold names the game never uses and values in QSettings' typed forms, and
-// QSettings does not always write those back as it read them: the save's read-back check would
-// then refuse every later save. The store keeps the entries with plain names, each as the text
-// the game reads from it, and drops the rest.
-void keepPlainEntries(QSettings& settings) {
+// A damaged file can hold entries that QSettings reads in its typed forms, or as no value at all
+// (a key without a name), and writes back otherwise: the save's read-back check would then refuse
+// every later save. Every entry is kept as the text the game reads from it; QSettings refuses
+// those without a name.
+void keepAsText(QSettings& settings) {
     QList<std::pair<QString, QString>> kept;
-    bool tidy = true;
-    for (const QString& key : settings.allKeys()) {
-        const QVariant value = settings.value(key);
-        tidy = tidy && value.metaType().id() == QMetaType::QString;
-        if (isPlainName(key))
-            kept.append({key, text(value)});
-    }
-    if (tidy && kept.size() == settings.allKeys().size())
-        return;
+    for (const QString& key : settings.allKeys())
+        kept.append({key, text(settings.value(key))});
     settings.clear();
     for (const auto& [key, value] : kept)
         settings.setValue(key, value);
@@ -92,7 +73,7 @@ QSettings& QSettingsStore::settings(const QString& application) {
         // mid-write leaves either the old settings or the new ones. That is the default; saying
         // so keeps it from ever falling back to rewriting the file in place.
         settings->setAtomicSyncRequired(true);
-        keepPlainEntries(*settings);
+        keepAsText(*settings);
     }
     return *settings;
 }

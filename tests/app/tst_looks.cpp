@@ -97,7 +97,11 @@ private slots:
         QTest::newRow("a file cut short")
             << QByteArray("[options]\nGridvalue=1\nEnable=1\n[Scores0]\ntop0=20\nNam0=Ad")
             << "--A 128 11310476 11310476 20/Ad 0/ None 0/ None";
-        // Names QSettings reads but writes back otherwise, and a value in its typed form.
+        // Names QSettings reads but writes back otherwise, or not at all; then a value in
+        // QSettings' typed form too.
+        QTest::newRow("nameless keys")
+            << QByteArrayLiteral("[options]\nGridvalue=1\n\\\x05=\n[color]\nNumColor=7\n[\n=")
+            << "--- 7 11310476 11310476 0/ None 0/ None 0/ None";
         QTest::newRow("random bytes")
             << QByteArrayLiteral("\\\x05=\n\x81=\"\"\0,\n[options]\nGridvalue=1\n"
                                  "[color]\nBkColor=@Variant(\0)\nNumColor=7\n")
