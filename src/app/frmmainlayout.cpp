@@ -20,7 +20,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr QColor kDesignBackground(140, 149, 172);
 constexpr QColor kCaptionOlive(128, 128, 0);
 constexpr QColor kNumberCrimson(152, 12, 30);
 
@@ -52,9 +51,6 @@ void frmmain::buildControls() {
     client_->setObjectName(QStringLiteral("client"));
     client_->setFixedSize(635, 438);
     client_->setAutoFillBackground(true);
-    QPalette pal = client_->palette();
-    pal.setColor(QPalette::Window, kDesignBackground);
-    client_->setPalette(pal);
 
     auto* imgname = new QLabel(client_);
     imgname->setObjectName(QStringLiteral("imgname"));

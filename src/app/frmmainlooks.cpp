@@ -132,7 +132,6 @@ bool frmmain::loadPicFrom(const std::function<QString()>& choose) {
         picmod_[kSlot4x4]->setPicture(picture->board);
         picmod_[kSlot3x3]->setPicture(picture->board3x3);
         cmdviewpic_->setEnabled(true);
-        SetpicFocus();
         for (GameCounters& game : games_) {
             game.seconds = 0;
             game.moves = 0;

@@ -20,11 +20,9 @@ QPixmap builtInPicture(const QString& path, qreal devicePixelRatio) {
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
     for (int scale = qCeil(devicePixelRatio); scale > 1; --scale) {
         const QString scaled = path.left(dot) + QStringLiteral("@%1x").arg(scale) + path.mid(dot);
-        if (QFile::exists(scaled)) {
-            QPixmap picture = readPng(scaled);
-            picture.setDevicePixelRatio(scale);
-            return picture;
-        }
+        // The reader takes the scale from the "@2x" in the name.
+        if (QFile::exists(scaled))
+            return readPng(scaled);
     }
     return readPng(path);
 }
