@@ -5,11 +5,13 @@
 #include "pictures/frmpic.h"
 #include "pictures/heifpicture.h"
 #include "pictures/picturefilter.h"
+#include "pictures/picturefolders.h"
 #include "pictures/pictureloader.h"
 #include "support/heiffile.h"
 #include "windows/accessiblecontrols.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QLineEdit>
@@ -164,6 +166,68 @@ private slots:
             QMimeData data;
             data.setData("text/uri-list", uris);
             QCOMPARE(droppedFile(&data), QString());
+        }
+    }
+
+    // The dialog opens among the player's pictures when it would list one there, and else
+    // among the game's own.
+    void theDialogOpensWhereThereArePictures_data() {
+        QTest::addColumn<QStringList>("files"); // a name ending in "/" is a folder
+        QTest::addColumn<QString>("opensIn");
+        const QString game = "game/lake.jpg";
+        QTest::newRow("a photo") << QStringList{"Pictures/a.jpg", game} << "Pictures";
+        QTest::newRow("in capitals") << QStringList{"Pictures/B.GIF", game} << "Pictures";
+        QTest::newRow("unlisted kinds")
+            << QStringList{"Pictures/a.png", "Pictures/b.heic", game} << "game";
+        QTest::newRow("in a folder below") << QStringList{"Pictures/trip/a.jpg", game} << "game";
+        QTest::newRow("a folder named .jpg") << QStringList{"Pictures/album.jpg/", game} << "game";
+        QTest::newRow("no Pictures folder") << QStringList{game} << "game";
+        QTest::newRow("game's missing") << QStringList{"Pictures/"} << "Pictures";
+        QTest::newRow("neither") << QStringList{} << "";
+    }
+    void theDialogOpensWhereThereArePictures() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, opensIn);
+        const QTemporaryDir root;
+        for (const QString& name : files) {
+            QVERIFY(QDir(root.path()).mkpath(QFileInfo(root.filePath(name)).path()));
+            if (!name.endsWith('/'))
+                QVERIFY(QFile(root.filePath(name)).open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(firstPicturesFolder(root.filePath("Pictures"), root.filePath("game"),
+                                     {"*.jpg", "*.bmp", "*.jpeg", "*.gif"}),
+                 opensIn.isEmpty() ? QDir::homePath() : root.filePath(opensIn));
+    }
+
+    // The game's own pictures: six JPEGs or more, large enough for sharp tiles on a 3x screen,
+    // and on a 5x5 board no two tiles alike.
+    void theGamesPicturesMakeGoodPuzzles() {
+        const QDir folder(gamePicturesFolder());
+        const QStringList names = folder.entryList({"*.jpg"}, QDir::Files);
+        QVERIFY2(names.size() >= 6, qPrintable(folder.path()));
+        for (const QString& name : names) {
+            QImageReader reader(folder.filePath(name));
+            QVERIFY(reader.format() == "jpeg" && reader.size().width() >= 1600 &&
+                    reader.size().height() >= 1240);
+            // Every tile shrunk to 4x4 pixels; two tiles differ where a pixel differs plainly.
+            const QImage tiles =
+                reader.read().scaled(20, 20, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            for (int a = 0; a < 25; ++a)
+                for (int b = a + 1; b < 25; ++b) {
+                    int difference = 0;
+                    for (int pixel = 0; pixel < 16; ++pixel) {
+                        const QPoint at(pixel % 4, pixel / 4);
+                        const QColor p = tiles.pixelColor(at + QPoint(a % 5, a / 5) * 4);
+                        const QColor q = tiles.pixelColor(at + QPoint(b % 5, b / 5) * 4);
+                        difference = std::max(difference, std::abs(p.red() - q.red()) +
+                                                              std::abs(p.green() - q.green()) +
+                                                              std::abs(p.blue() - q.blue()));
+                    }
+                    QVERIFY2(
+                        difference > 60,
+                        qPrintable(
+                            QString("%1: tiles %2 and %3 look alike").arg(name).arg(a).arg(b)));
+                }
         }
     }
 
