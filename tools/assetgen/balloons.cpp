@@ -3,6 +3,7 @@
 
 // Hot-air balloons in many colours rising over a patchwork of fields.
 
+#include "cloud.h"
 #include "puzzlepictures.h"
 #include "scatter.h"
 
@@ -117,13 +118,6 @@ void paintBalloon(QPainter& p, const Balloon& b) {
     p.drawRect(QRectF(basket.x() - 0.16 * r, basket.y(), 0.32 * r, 0.24 * r));
 }
 
-void paintCloud(QPainter& p, QPointF at, qreal w) {
-    p.setBrush(QColor(255, 255, 255, 220));
-    for (const auto& [dx, dy, s] :
-         {std::tuple{-0.3, 0.0, 0.22}, {-0.1, -0.1, 0.3}, {0.15, -0.05, 0.26}, {0.35, 0.02, 0.18}})
-        p.drawEllipse(at + QPointF(dx * w, dy * w), s * w, s * w * 0.7);
-}
-
 } // namespace
 
 QImage paintBalloons(QSize size) {
@@ -132,9 +126,10 @@ QImage paintBalloons(QSize size) {
     drawInCanvasUnits(p, size);
     paintSky(p);
     paintFields(p);
-    paintCloud(p, QPointF(300, 170), 360);
-    paintCloud(p, QPointF(1260, 330), 300);
-    paintCloud(p, QPointF(760, 560), 220);
+    p.setBrush(QColor(255, 255, 255, 220));
+    for (const auto& [x, y, width] :
+         {std::tuple{300.0, 170.0, 360.0}, {1260.0, 330.0, 300.0}, {760.0, 560.0, 220.0}})
+        p.drawPath(cloudShape(QPointF(x, y), width));
     const Balloon balloons[] = {
         {{1010, 330}, 210, QColor(226, 36, 48), QColor(255, 214, 40), QColor(30, 80, 200), 8},
         {{330, 470}, 150, QColor(40, 160, 90), QColor(255, 255, 255), QColor(240, 120, 30), 6},

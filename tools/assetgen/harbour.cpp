@@ -4,6 +4,7 @@
 // A harbour in the late afternoon: a row of painted houses across the water, a striped
 // lighthouse on its rocks and sailing boats with coloured sails.
 
+#include "cloud.h"
 #include "puzzlepictures.h"
 #include "scatter.h"
 
@@ -139,15 +140,6 @@ void paintBoat(QPainter& p, const Boat& b) {
                              k + QPointF(-0.45 * l, -0.24 * l)}});
 }
 
-void paintCloud(QPainter& p, QPointF at, qreal w) {
-    p.setBrush(QColor(255, 250, 244, 230));
-    for (const auto& [dx, dy, r] : {std::tuple{-0.32, 0.02, 0.2},
-                                    {-0.1, -0.12, 0.28},
-                                    {0.16, -0.04, 0.24},
-                                    {0.36, 0.04, 0.16}})
-        p.drawEllipse(at + QPointF(dx * w, dy * w), r * w, r * w * 0.65);
-}
-
 // A red and white buoy bobbing on the water.
 void paintBuoy(QPainter& p, QPointF at, qreal r) {
     p.setBrush(QColor(220, 30, 40));
@@ -183,8 +175,9 @@ QImage paintHarbour(QSize size) {
     QPainter p(&image);
     drawInCanvasUnits(p, size);
     paintSky(p);
-    paintCloud(p, QPointF(830, 110), 330);
-    paintCloud(p, QPointF(1170, 250), 220);
+    p.setBrush(QColor(255, 250, 244, 230));
+    p.drawPath(cloudShape(QPointF(830, 110), 330));
+    p.drawPath(cloudShape(QPointF(1170, 250), 220));
     paintGulls(p);
     paintHouses(p);
     paintSea(p);

@@ -4,6 +4,7 @@
 // A street of old town houses at night: every house in its own colour and shape, lit
 // windows, lamps along the cobbles, the moon and the stars above.
 
+#include "cloud.h"
 #include "puzzlepictures.h"
 #include "scatter.h"
 
@@ -47,13 +48,7 @@ void paintClouds(QPainter& p) {
     const std::tuple<qreal, qreal, qreal> clouds[] = {
         {180, 150, 300}, {640, 80, 240}, {900, 260, 200}};
     for (const auto& [x, y, w] : clouds) {
-        QPainterPath cloud;
-        cloud.setFillRule(Qt::WindingFill);
-        for (const auto& [dx, dy, r] : {std::tuple{-0.3, 0.0, 0.2},
-                                        {-0.08, -0.1, 0.27},
-                                        {0.17, -0.03, 0.22},
-                                        {0.36, 0.03, 0.14}})
-            cloud.addEllipse(QPointF(x + dx * w, y + dy * w), r * w, r * w * 0.6);
+        const QPainterPath cloud = cloudShape(QPointF(x, y), w);
         p.setBrush(QColor(200, 190, 230));
         p.drawPath(cloud.translated(0, -6));
         p.setBrush(QColor(70, 60, 120));
