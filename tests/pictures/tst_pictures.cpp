@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "pictures/droppedfile.h"
+#include "pictures/filechooser.h"
 #include "pictures/frmpic.h"
 #include "pictures/heifpicture.h"
 #include "pictures/picturefilter.h"
@@ -10,14 +11,19 @@
 #include "support/heiffile.h"
 #include "windows/accessiblecontrols.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QImageReader>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <random>
 
@@ -197,6 +203,43 @@ private slots:
         QCOMPARE(firstPicturesFolder(root.filePath("Pictures"), root.filePath("game"),
                                      {"*.jpg", "*.bmp", "*.jpeg", "*.gif"}),
                  opensIn.isEmpty() ? QDir::homePath() : root.filePath(opensIn));
+    }
+
+    // The real dialog, for a player whose Pictures folder is empty: it opens among the game's
+    // pictures, lists them among its places, and takes only a file that exists.
+    void theDialogOffersTheGamesPictures() {
+        const QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkdir("Pictures"));
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        // As in the game, Qt's dialogs keep no history from run to run.
+        for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, "/dev/null");
+        const FileChooser choose = systemFileChooser();
+        QString opened;
+        QStringList places;
+        bool refused = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            opened = dialog->directory().absolutePath();
+            for (const QUrl& place : dialog->sidebarUrls())
+                places << place.toLocalFile();
+            // A name that is no file brings up a warning instead of closing the dialog.
+            QTimer::singleShot(0, [&] {
+                refused = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QApplication::activeModalWidget()->close();
+            });
+            dialog->selectFile(home.filePath("none.jpg"));
+            static_cast<QDialog*>(dialog)->accept();
+            dialog->reject();
+        });
+        const QString chosen = choose(nullptr, "Select A Pic", pictureFilters());
+        qputenv("HOME", realHome);
+        QCOMPARE(chosen, QString());
+        QVERIFY(refused);
+        QCOMPARE(opened, gamePicturesFolder());
+        QVERIFY(places.contains(gamePicturesFolder()) &&
+                places.contains(home.filePath("Pictures")));
     }
 
     // The game's own pictures: six JPEGs or more, large enough for sharp tiles on a 3x screen,
