@@ -57,7 +57,8 @@ int main(int argc, char* argv[]) {
     const QStringList loads{file("photo-12mp.jpg"),   file("photo-24mp.jpg"),
                             file("photo-48mp.jpg"),   file("smooth-24mp.jpg"),
                             file("picture-12mp.png"), file("picture-12mp.gif"),
-                            file("photo-12mp.heic"),  file("photo-12mp.avif")};
+                            file("photo-12mp.heic"),  file("photo-12mp.avif"),
+                            file("photo-48mp.heic"),  file("photo-48mp.avif")};
 
     BenchWindow bench;
     if (!bench.waitUntilActive()) {
@@ -70,6 +71,7 @@ int main(int argc, char* argv[]) {
     ok = checkTurnedPhoto(bench, file("turned-24mp.jpg")) && ok;
     ok = benchLoadMemory(QApplication::applicationFilePath(), file("photo-24mp.jpg"),
                          file("photo-48mp.jpg"), file("photo-12mp.heic"), file("photo-12mp.avif"),
+                         file("photo-48mp.heic"), file("photo-48mp.avif"),
                          parser.value(memoryRuns).toInt()) &&
          ok;
     ok = benchPlay(bench, paints, parser.value(moves).toInt(), parser.value(scrambles).toInt()) &&

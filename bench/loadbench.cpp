@@ -20,7 +20,9 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QProcess>
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -244,7 +246,8 @@ int memoryProbe(const QString& how, const QString& file) {
 }
 
 bool benchLoadMemory(const QString& self, const QString& photo24, const QString& photo48,
-                     const QString& heic, const QString& avif, int runs) {
+                     const QString& heic, const QString& avif, const QString& heic48,
+                     const QString& avif48, int runs) {
     struct Probe {
         const char* label;
         QString how;
@@ -259,6 +262,8 @@ bool benchLoadMemory(const QString& self, const QString& photo24, const QString&
         {"48 MP, game", QStringLiteral("game"), photo48, {}, {}},
         {"12 MP HEIC, game", QStringLiteral("game"), heic, {}, {}},
         {"12 MP AVIF, game", QStringLiteral("game"), avif, {}, {}},
+        {"48 MP HEIC, game", QStringLiteral("game"), heic48, {}, {}},
+        {"48 MP AVIF, game", QStringLiteral("game"), avif48, {}, {}},
     };
     bool ok = true;
     for (int i = 0; i < runs; ++i) {
@@ -296,7 +301,7 @@ bool benchLoadMemory(const QString& self, const QString& photo24, const QString&
                     pad(spread(probe.growth), 24).c_str(), pad(spread(probe.peak), 24).c_str(),
                     probe.loaded ? "yes" : "NO");
     }
-    for (const int game : {0, 4, 5}) {
+    for (const int game : {0, 4, 5, 6, 7}) {
         const double growth = probes[game].growth.median();
         std::printf("  %s%s%s%s\n",
                     pad(std::string(probes[game].label) + ": RSS growth", kLabelWidth).c_str(),
@@ -304,5 +309,6 @@ bool benchLoadMemory(const QString& self, const QString& photo24, const QString&
                     verdict(growth <= 8.0).c_str());
     }
     std::printf("\n");
-    return ok && probes[3].loaded && probes[4].loaded && probes[5].loaded;
+    return ok && std::all_of(std::begin(probes) + 3, std::end(probes),
+                             [](const Probe& probe) { return probe.loaded; });
 }

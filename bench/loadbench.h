@@ -22,7 +22,8 @@ bool checkTurnedPhoto(BenchWindow& bench, const QString& file);
 // The memory a load takes, each measured in a fresh process of this program (see
 // memoryProbe); `self` is this program's path.
 bool benchLoadMemory(const QString& self, const QString& photo24, const QString& photo48,
-                     const QString& heic, const QString& avif, int runs);
+                     const QString& heic, const QString& avif, const QString& heic48,
+                     const QString& avif48, int runs);
 
 // What one process measures for benchLoadMemory: how: "game", "floor" or "full".
 int memoryProbe(const QString& how, const QString& file);

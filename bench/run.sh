@@ -29,12 +29,15 @@ if [ ! -f "$pictures/picture-12mp.gif" ]; then
     convert=$(command -v /usr/bin/convert || command -v convert)
     "$convert" "$pictures/picture-12mp.png" "$pictures/picture-12mp.gif"
 fi
-# The 12 MP photo as a phone saves it, in HEIC and AVIF (libheif's heif-enc, at its fastest
-# settings, which change how long the encoding takes more than how long the decoding does).
-[ -f "$pictures/photo-12mp.heic" ] ||
-    heif-enc -q 60 -p preset=ultrafast "$pictures/photo-12mp.jpg" -o "$pictures/photo-12mp.heic" >&2
-[ -f "$pictures/photo-12mp.avif" ] ||
-    heif-enc -q 60 -p speed=8 "$pictures/photo-12mp.jpg" -o "$pictures/photo-12mp.avif" >&2
+# The 12 and 48 MP photos as a phone saves them, in HEIC and AVIF (libheif's heif-enc, at its
+# fastest settings, which change how long the encoding takes more than how long the decoding
+# does). heif-enc stores each in one piece, not as a grid of tiles.
+for size in 12mp 48mp; do
+    [ -f "$pictures/photo-$size.heic" ] || heif-enc -q 60 -p preset=ultrafast \
+        "$pictures/photo-$size.jpg" -o "$pictures/photo-$size.heic" >&2
+    [ -f "$pictures/photo-$size.avif" ] || heif-enc -q 60 -p speed=8 \
+        "$pictures/photo-$size.jpg" -o "$pictures/photo-$size.avif" >&2
+done
 
 scratch=$(mktemp -d)
 xvfb=

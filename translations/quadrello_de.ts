@@ -375,11 +375,11 @@ Ohne jede Gewährleistung.</translation>
     </message>
     <message>
         <source>GridOff               G</source>
-        <translation>Gitter aus           G</translation>
+        <translation>Gitter aus            G</translation>
     </message>
     <message>
         <source>UnNumber         N</source>
-        <translation>Ohne Nummern    N</translation>
+        <translation>Ohne Nummern  N</translation>
     </message>
     <message>
         <source>Set                     T</source>
@@ -387,7 +387,7 @@ Ohne jede Gewährleistung.</translation>
     </message>
     <message>
         <source>Halt                    H             </source>
-        <translation>Pause                  H             </translation>
+        <translation>Pause                 H             </translation>
     </message>
     <message>
         <source>&amp;Options</source>
@@ -407,7 +407,7 @@ Ohne jede Gewährleistung.</translation>
     </message>
     <message>
         <source>UN-Numbered</source>
-        <translation>Ohne Nummern</translation>
+        <translation>Ohne Zahlen</translation>
     </message>
     <message>
         <source>Grid OFF</source>

@@ -3,6 +3,7 @@
 
 // The main window's looks: options, colours, numbers, grid lines and the picture.
 #include "app/frmmain.h"
+#include "app/waitcursor.h"
 #include "board/boardview.h"
 #include "pictures/frmpic.h"
 #include "pictures/picturefilter.h"
@@ -121,6 +122,9 @@ bool frmmain::loadPicFrom(const std::function<QString()>& choose) {
     for (int slot = 0; slot < kSlotCount; ++slot)
         stopClock(slot);
     const QString path = choose();
+    std::optional<WaitCursor> waiting; // until the boards hold the picture
+    if (!path.isEmpty())
+        waiting.emplace();
     const std::optional<LoadedPicture> picture =
         path.isEmpty() ? std::nullopt : loadPicture(path, devicePixelRatioF());
     if (picture) {

@@ -15,7 +15,7 @@ class QWidget;
 using FileChooser =
     std::function<QString(QWidget* parent, const QString& title, const QStringList& filters)>;
 
-// Qt's own open-file dialog (the same on every desktop), starting in the player's pictures
-// folder, or the home folder when there is none, and after that in the folder of the last
-// chosen file. That folder is remembered for the run only.
+// Qt's own open-file dialog (the same on every desktop), with the game's own pictures among the
+// places in its side bar. It opens where firstPicturesFolder() says, and after that in the
+// folder of the last chosen file, which is remembered for the run only.
 FileChooser systemFileChooser();

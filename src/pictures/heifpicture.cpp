@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QLibrary>
+#include <QThread>
 #include <libheif/heif.h>
 #include <malloc.h>
 #include <memory>
@@ -14,6 +15,7 @@ namespace {
 struct Libheif {
     decltype(&heif_context_alloc) contextAlloc;
     decltype(&heif_context_free) contextFree;
+    decltype(&heif_context_set_max_decoding_threads) setDecodingThreads;
     decltype(&heif_context_read_from_file) readFromFile;
     decltype(&heif_context_get_primary_image_handle) primaryImage;
     decltype(&heif_image_handle_get_width) handleWidth;
@@ -40,6 +42,7 @@ const Libheif* libheif() {
         Libheif f{};
         if (find(f.contextAlloc, "heif_context_alloc") &&
             find(f.contextFree, "heif_context_free") &&
+            find(f.setDecodingThreads, "heif_context_set_max_decoding_threads") &&
             find(f.readFromFile, "heif_context_read_from_file") &&
             find(f.primaryImage, "heif_context_get_primary_image_handle") &&
             find(f.handleWidth, "heif_image_handle_get_width") &&
@@ -63,6 +66,10 @@ template <typename T, typename Release> auto owned(T* pointer, Release release) 
 std::optional<QImage> decodedAndScaled(const Libheif& heif, const QString& path, QSize size,
                                        qint64 maxPixels) {
     const auto context = owned(heif.contextAlloc(), heif.contextFree);
+    // A photo stored as a grid of tiles, as phones store them, decodes its tiles side by side
+    // on every core rather than on libheif's fixed default. A picture in one piece is left to
+    // its codec.
+    heif.setDecodingThreads(context.get(), QThread::idealThreadCount());
     heif_image_handle* primary = nullptr;
     if (heif.readFromFile(context.get(), QFile::encodeName(path).constData(), nullptr).code !=
             heif_error_Ok ||

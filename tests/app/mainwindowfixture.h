@@ -28,6 +28,7 @@ struct MainWindowFixture {
     MemorySettingsStore store;
     ScriptedRandom random{QList<float>() << 0.3f << 0.9f << 0.1f << 0.6f << 0.45f};
     QQueue<QString> fileAnswers;                // an empty string answers "cancel"
+    QString chooserTitle;                       // the title the file dialog was last shown with
     QQueue<std::optional<QColor>> colorAnswers; // nullopt answers "cancel"
     std::unique_ptr<frmmain> window;
     QString picture = QStringLiteral(":/splash.png"); // the "load" step's answer
@@ -36,7 +37,8 @@ struct MainWindowFixture {
     void open() {
         window = std::make_unique<frmmain>(frmmain::Services{
             store, random,
-            [this](QWidget*, const QString&, const QStringList&) {
+            [this](QWidget*, const QString& title, const QStringList&) {
+                chooserTitle = title;
                 return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
             },
             [this](QWidget*, const QString&) {

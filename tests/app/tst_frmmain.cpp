@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Quadrello contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/translations.h"
 #include "app/windowplacement.h"
 #include "mainwindowfixture.h"
 #include "settings/frmcolor.h"
 #include "windows/accessiblecontrols.h"
+#include "windows/classicform.h"
 #include "windows/frmhelp.h"
 
 #include <QAction>
@@ -13,13 +15,18 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtPlugin>
+#include <algorithm>
 
 Q_IMPORT_PLUGIN(BuiltInPngPlugin)
 
 class tst_frmmain : public QObject {
     Q_OBJECT
 private slots:
+    // Every case starts from the program's English texts.
+    void cleanup() { qDeleteAll(qApp->findChildren<QTranslator*>()); }
+
     void startsOnThe4x4BoardAtRest() {
         OpenMainWindow g;
         g.expect("shown=4x4 active=4x4 ticking= enabled= counters=0/0 halt=Halt 5x5=0/0/0 "
@@ -44,6 +51,72 @@ private slots:
         // plugins, which would stay loaded for the whole run.
         QFile maps(QStringLiteral("/proc/self/maps"));
         QVERIFY(maps.open(QIODevice::ReadOnly) && !maps.readAll().contains("/imageformats/"));
+    }
+
+    // Each language's main window: a few captions, the letters of the shortcut reminders in
+    // one column, and every access key used once in the window and once in each menu.
+    void speaksThePlayersLanguage_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("captions"); // Load Pic, Scramble, View, the dialog's title
+        QTest::newRow("English") << "en_US"
+                                 << QStringList{"&Load Pic", "Scramble", "&View", "Select A Pic"};
+        QTest::newRow("German") << "de_DE"
+                                << QStringList{"Bild &laden", "Mischen", "&Ansicht", "Bild wählen"};
+        QTest::newRow("French") << "fr_FR"
+                                << QStringList{"&Charger", "Mélanger", "&Affichage",
+                                               "Choisir une image"};
+        QTest::newRow("Spanish") << "es_ES"
+                                 << QStringList{"&Cargar", "Mezclar", "&Ver", "Elige una imagen"};
+        QTest::newRow("Italian") << "it_IT"
+                                 << QStringList{"&Carica", "Mescola", "&Visualizza",
+                                                "Scegli un’immagine"};
+        QTest::newRow("Brazilian")
+            << "pt_BR" << QStringList{"&Carregar", "Embaralhar", "&Exibir", "Escolha uma imagem"};
+    }
+    void speaksThePlayersLanguage() {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, captions);
+        QCOMPARE(installTranslations(*qApp, QLocale(locale)), locale != "en_US");
+        OpenMainWindow g;
+        g.click("cmdpic");
+        QCOMPARE((QStringList{g.button("cmdpic")->text(), g.button("cmdscram")->text(),
+                              g.find<QMenu>("mnuview")->title(), g.chooserTitle}),
+                 captions);
+
+        // The game's menus are drawn in the classic font, so the blanks are measured in it.
+        const QFontMetrics font(classicFont());
+        QList<int> column;
+        for (const QAction* item : g.find<QMenu>("mnushort")->actions())
+            column << font.horizontalAdvance(item->text().trimmed().chopped(1));
+        const auto [left, right] = std::minmax_element(column.begin(), column.end());
+        QVERIFY2(*right - *left <= font.horizontalAdvance(u' '), qPrintable(locale));
+
+        const auto keys = [](const QStringList& captions) {
+            QString keys;
+            for (QString caption : captions) {
+                const qsizetype at = caption.replace("&&", "").indexOf(u'&');
+                if (at >= 0)
+                    keys += caption.at(at + 1).toLower();
+            }
+            std::sort(keys.begin(), keys.end());
+            return keys;
+        };
+        const auto repeated = [](const QString& keys) {
+            return std::adjacent_find(keys.begin(), keys.end()) != keys.end();
+        };
+        QStringList inWindow;
+        for (const QAction* menu : g.window->findChild<QMenuBar*>()->actions())
+            inWindow << menu->text();
+        for (const QAbstractButton* button : g.window->findChildren<QAbstractButton*>())
+            if (button->window() == g.window.get())
+                inWindow << button->text();
+        QVERIFY2(!repeated(keys(inWindow)), qPrintable(keys(inWindow)));
+        for (const QMenu* menu : g.window->findChildren<QMenu*>()) {
+            QStringList items;
+            for (const QAction* item : menu->actions())
+                items << item->text();
+            QVERIFY2(!repeated(keys(items)), qPrintable(menu->objectName() + ": " + keys(items)));
+        }
     }
 
     // Keys reach the board whichever control has the focus; Scramble takes any mouse button

@@ -174,6 +174,8 @@ private slots:
         const auto arrangement = g.window->board(kSlot4x4).positions();
         g.picture = picture;
         g.play("3x3 chkauto load");
+        // Neither the file that is no picture nor the picture leaves the wait cursor behind.
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         // Auto-scramble starts a game on the shown board only.
         QVERIFY(!g.window->board(kSlot3x3).isSolved());
         QCOMPARE(g.window->board(kSlot4x4).positions(), arrangement);

@@ -40,8 +40,9 @@ fi
 deb=${debs[0]}
 echo "Built $(basename "$deb")"
 
-# Exactly the game's files: the program, its desktop entry, metadata, man page, icons, changelog
-# and copyright. Anything else (a test, the picture generator) does not belong in the package.
+# Exactly the game's files: the program, its desktop entry, metadata, man page, icons, the
+# pictures to play with, changelog and copyright. Anything else (a test, the picture generator)
+# does not belong in the package.
 expected=(
     usr/games/quadrello
     usr/share/doc/quadrello/changelog.gz
@@ -53,6 +54,9 @@ expected=(
 )
 for size in 16 24 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/quadrello.png")
+done
+for picture in balloons coral-reef harbour mosaic mountain-lake night-street; do
+    expected+=("usr/share/games/quadrello/$picture.jpg")
 done
 dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | sort >"$work/files"
 printf '%s\n' "${expected[@]}" | sort >"$work/expected"

@@ -1,20 +1,27 @@
 // SPDX-FileCopyrightText: 2026 Quadrello contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "pictures/filechooser.h"
 #include "pictures/frmpic.h"
 #include "pictures/heifpicture.h"
 #include "pictures/picturefilter.h"
+#include "pictures/picturefolders.h"
 #include "pictures/pictureloader.h"
 #include "support/heiffile.h"
 #include "windows/accessiblecontrols.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QImageReader>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <random>
 
@@ -161,6 +168,105 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             QVERIFY2(decodePicture(write(seed.fileName(), file.readAll().mid(1)), 1.0),
                      qPrintable(seed.fileName()));
+        }
+    }
+
+    // The dialog opens among the player's pictures when it would list one there, and else
+    // among the game's own.
+    void theDialogOpensWhereThereArePictures_data() {
+        QTest::addColumn<QStringList>("files"); // a name ending in "/" is a folder
+        QTest::addColumn<QString>("opensIn");
+        const QString game = "game/lake.jpg";
+        QTest::newRow("a photo") << QStringList{"Pictures/a.jpg", game} << "Pictures";
+        QTest::newRow("in capitals") << QStringList{"Pictures/B.GIF", game} << "Pictures";
+        QTest::newRow("unlisted kinds")
+            << QStringList{"Pictures/a.png", "Pictures/b.heic", game} << "game";
+        QTest::newRow("in a folder below") << QStringList{"Pictures/trip/a.jpg", game} << "game";
+        QTest::newRow("a folder named .jpg") << QStringList{"Pictures/album.jpg/", game} << "game";
+        QTest::newRow("no Pictures folder") << QStringList{game} << "game";
+        QTest::newRow("game's missing") << QStringList{"Pictures/"} << "Pictures";
+        QTest::newRow("neither") << QStringList{} << "";
+    }
+    void theDialogOpensWhereThereArePictures() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, opensIn);
+        const QTemporaryDir root;
+        for (const QString& name : files) {
+            QVERIFY(QDir(root.path()).mkpath(QFileInfo(root.filePath(name)).path()));
+            if (!name.endsWith('/'))
+                QVERIFY(QFile(root.filePath(name)).open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(firstPicturesFolder(root.filePath("Pictures"), root.filePath("game"),
+                                     {"*.jpg", "*.bmp", "*.jpeg", "*.gif"}),
+                 opensIn.isEmpty() ? QDir::homePath() : root.filePath(opensIn));
+    }
+
+    // The real dialog, for a player whose Pictures folder is empty: it opens among the game's
+    // pictures, lists them among its places, and takes only a file that exists.
+    void theDialogOffersTheGamesPictures() {
+        const QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkdir("Pictures"));
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        // As in the game, Qt's dialogs keep no history from run to run.
+        for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, "/dev/null");
+        const FileChooser choose = systemFileChooser();
+        QString opened;
+        QStringList places;
+        bool refused = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            opened = dialog->directory().absolutePath();
+            for (const QUrl& place : dialog->sidebarUrls())
+                places << place.toLocalFile();
+            // A name that is no file brings up a warning instead of closing the dialog.
+            QTimer::singleShot(0, [&] {
+                refused = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QApplication::activeModalWidget()->close();
+            });
+            dialog->selectFile(home.filePath("none.jpg"));
+            static_cast<QDialog*>(dialog)->accept();
+            dialog->reject();
+        });
+        const QString chosen = choose(nullptr, "Select A Pic", pictureFilters());
+        qputenv("HOME", realHome);
+        QCOMPARE(chosen, QString());
+        QVERIFY(refused);
+        QCOMPARE(opened, gamePicturesFolder());
+        QVERIFY(places.contains(gamePicturesFolder()) &&
+                places.contains(home.filePath("Pictures")));
+    }
+
+    // The game's own pictures: six JPEGs or more, large enough for sharp tiles on a 3x screen,
+    // and on a 5x5 board no two tiles alike.
+    void theGamesPicturesMakeGoodPuzzles() {
+        const QDir folder(gamePicturesFolder());
+        const QStringList names = folder.entryList({"*.jpg"}, QDir::Files);
+        QVERIFY2(names.size() >= 6, qPrintable(folder.path()));
+        for (const QString& name : names) {
+            QImageReader reader(folder.filePath(name));
+            QVERIFY(reader.format() == "jpeg" && reader.size().width() >= 1600 &&
+                    reader.size().height() >= 1240);
+            // Every tile shrunk to 4x4 pixels; two tiles differ where a pixel differs plainly.
+            const QImage tiles =
+                reader.read().scaled(20, 20, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            for (int a = 0; a < 25; ++a)
+                for (int b = a + 1; b < 25; ++b) {
+                    int difference = 0;
+                    for (int pixel = 0; pixel < 16; ++pixel) {
+                        const QPoint at(pixel % 4, pixel / 4);
+                        const QColor p = tiles.pixelColor(at + QPoint(a % 5, a / 5) * 4);
+                        const QColor q = tiles.pixelColor(at + QPoint(b % 5, b / 5) * 4);
+                        difference = std::max(difference, std::abs(p.red() - q.red()) +
+                                                              std::abs(p.green() - q.green()) +
+                                                              std::abs(p.blue() - q.blue()));
+                    }
+                    QVERIFY2(
+                        difference > 60,
+                        qPrintable(
+                            QString("%1: tiles %2 and %3 look alike").arg(name).arg(a).arg(b)));
+                }
         }
     }
 

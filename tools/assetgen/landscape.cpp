@@ -3,28 +3,16 @@
 
 #include "landscape.h"
 
+#include "scatter.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
-#include <cstdint>
 #include <functional>
 
 namespace {
-
-// A fixed-seed generator of its own, so the picture comes out the same with every compiler.
-class Scatter {
-public:
-    explicit Scatter(std::uint32_t seed) : state_(seed) {}
-    qreal next() {
-        state_ = state_ * 1664525u + 1013904223u;
-        return static_cast<qreal>(state_ >> 8) / static_cast<qreal>(1u << 24);
-    }
-
-private:
-    std::uint32_t state_;
-};
 
 // A closed shape from the left edge to the right edge whose top follows `ridge`
 // (given as a fraction of the height for a fraction of the width), down to the bottom.

@@ -6,6 +6,7 @@
 
 #include "buttonfaces.h"
 #include "keypadicon.h"
+#include "puzzlepictures.h"
 #include "splash.h"
 #include "titlebanner.h"
 
@@ -32,9 +33,13 @@ QString atScale(const QString& path, int scale) {
     return scaled.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
 }
 
+// The pictures of the windows are PNGs; the pictures to play with are JPEGs, like the photos a
+// player brings, at a quality that keeps them sharp and a few hundred kilobytes each.
 bool save(const QDir& root, const QString& relativePath, const QImage& image) {
     const QString path = root.filePath(relativePath);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !image.save(path, "PNG")) {
+    const bool photo = path.endsWith(QLatin1String(".jpg"));
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) ||
+        !image.save(path, photo ? "JPEG" : "PNG", photo ? 85 : -1)) {
         std::fprintf(stderr, "quadrello_assetgen: cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -72,6 +77,10 @@ int main(int argc, char* argv[]) {
         // The About window's picture is the 32-pixel window icon under a name of its own; an
         // icon is drawn for its size in device pixels, with the detail that size allows.
         saveAt(QStringLiteral("icons/keypad.png"), paintKeypadIcon(32 * scale));
+    }
+    for (const PuzzlePicture& picture : puzzlePictures) {
+        const QString path = QStringLiteral("pictures/") + QLatin1String(picture.fileName);
+        ok = save(root, path, picture.paint(puzzlePictureSize)) && ok;
     }
     for (const int size : iconSizes) {
         const QString path = QStringLiteral("icons/hicolor/%1x%1/apps/quadrello.png").arg(size);
