@@ -132,6 +132,8 @@ private slots:
         g.expect("focus=cmdclr");
         g.press(Qt::Key_Tab, Qt::ShiftModifier);
         g.expect("focus=cmdscram");
+        g.press(g.find("chkauto"), Qt::Key_Tab); // the board is in the tab order too
+        g.expect("focus=picmod(1)");
         for (const int key : {Qt::Key_Space, Qt::Key_Return}) {
             const bool numbered = g.find("lbl2(0)")->isVisibleTo(g.window.get());
             g.press(g.find("cmdgrid"), Qt::Key_Tab);
@@ -269,7 +271,7 @@ private slots:
 
     void optionsTogglesThePanelAndShortcutItemsDoNothing() {
         OpenMainWindow g;
-        g.play("O");
+        g.press(g.view(), Qt::Key_O);
         QTRY_COMPARE(g.find("client")->width(), 450);
         QVERIFY(!g.find<QAction>("mnuoptions")->isChecked() && !g.find("fra1")->isVisible());
         g.play("mnuoptions mnuscrm mnugrid mnunumber mnuset mnuhalt");
