@@ -271,7 +271,7 @@ private slots:
 
     void optionsTogglesThePanelAndShortcutItemsDoNothing() {
         OpenMainWindow g;
-        g.press(g.view(), Qt::Key_O);
+        g.press(g.button("cmdexit"), Qt::Key_O);
         QTRY_COMPARE(g.find("client")->width(), 450);
         QVERIFY(!g.find<QAction>("mnuoptions")->isChecked() && !g.find("fra1")->isVisible());
         g.play("mnuoptions mnuscrm mnugrid mnunumber mnuset mnuhalt");

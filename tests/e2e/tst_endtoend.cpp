@@ -273,6 +273,8 @@ private slots:
         const QStringList gameOver{"--name", "^ Game Over$"};
         const QString over = waitForWindow(gameOver);
         QVERIFY2(!over.isEmpty(), "the game-over window never showed");
+        // It takes the keyboard itself, so the name can be typed at once.
+        QTRY_COMPARE(QString(xdotool({"getwindowfocus"})), over);
         keys(over, {"Ada"}, "type");
         keys(over, {"alt+o"});
         QVERIFY(!waitForWindow(gameOver, false).isEmpty());
