@@ -14,9 +14,8 @@
 namespace {
 
 // A hard link, which every folder that keeps the settings allows where it allows links at all
-// (some network shares refuse symbolic links). Whatever an earlier run left under that name goes.
+// (some network shares refuse symbolic links).
 bool hardLink(const QByteArray& file, const QByteArray& link) {
-    ::unlink(link.constData());
     return ::link(file.constData(), link.constData()) == 0;
 }
 
