@@ -206,10 +206,10 @@ bool frmmain::Form_KeyDown(int key) {
 
 // Tab and Shift+Tab walk the tab order from the control that has the focus, as in any window:
 // the handler sees neither them nor a modifier pressed on its own, such as the Shift of a
-// Shift+Tab. A key the handler acted on stops there. Space and Enter press
-// the button they were pressed on, although the handler gave the focus to the board. Any other
-// key goes on to where the focus is now, the board; on its way up to the parents it passes here
-// again, and the board keeps the focus.
+// Shift+Tab. A key the handler acted on stops there. Space and Enter press the button they were
+// pressed on, although the handler gave the focus to the board. Any other key goes on to where
+// the focus is now, the board; on its way up to the parents it passes here again, and the board
+// keeps the focus.
 bool frmmain::previewKey(QWidget* receiver, QKeyEvent* event) {
     const int key = event->key();
     switch (key) {
