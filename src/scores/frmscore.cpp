@@ -39,11 +39,11 @@ frmscore::frmscore(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr(" Game Over"));
     setFont(classicFont());
 
-    label(this, "lblnomoves", tr("Number of Moves :"), twips(240, 480, 1695, 375),
-          Qt::AlignRight | Qt::AlignTop);
+    lblnomoves_ = label(this, "lblnomoves", tr("Number of Moves :"), twips(240, 480, 1695, 375),
+                        Qt::AlignRight | Qt::AlignTop);
     lbltotmoves_ = label(this, "lbltotmoves", tr("0"), twips(1950, 480, 1575, 375));
-    label(this, "lblnotime", tr("Time Taken :"), twips(480, 1080, 1455, 375),
-          Qt::AlignRight | Qt::AlignTop);
+    lblnotime_ = label(this, "lblnotime", tr("Time Taken :"), twips(480, 1080, 1455, 375),
+                       Qt::AlignRight | Qt::AlignTop);
     lbltottime_ = label(this, "lbltottime", tr("0"), twips(1950, 1080, 1605, 375));
     auto* cmdplay = classicButton(this, "cmdplay", tr("&Play Again"), twips(3720, 360, 1095, 375));
     auto* cmdclose = classicButton(this, "cmdclose", tr("&Close"), twips(3720, 1080, 1095, 375));
@@ -78,6 +78,12 @@ frmscore::frmscore(QWidget* parent) : QDialog(parent) {
 void frmscore::showResult(qint16 moves, qint16 seconds, bool ranked) {
     lbltotmoves_->setText(QString::number(moves));
     lbltottime_->setText(tr("%1 sec").arg(seconds));
+    // A screen reader reading the window as it opens passes over a lone figure, so each caption
+    // carries its figure in its name.
+    for (QLabel* caption : {lblnomoves_, lblnotime_}) {
+        const QLabel* figure = caption == lblnomoves_ ? lbltotmoves_ : lbltottime_;
+        caption->setAccessibleName(caption->text() + QLatin1Char(' ') + figure->text());
+    }
     fra1_->setVisible(ranked);
     setFixedSize(
         twips(0, 0, clientWidth, ranked ? clientHeightRanked : clientHeightUnranked).size());

@@ -31,7 +31,9 @@ signals:
 private:
     void answer(void (frmscore::*signal)());
 
+    QLabel* lblnomoves_;
     QLabel* lbltotmoves_;
+    QLabel* lblnotime_;
     QLabel* lbltottime_;
     QGroupBox* fra1_;
     QLineEdit* txtname_;
