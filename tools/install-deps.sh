@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-image-formats-plugins libheif-dev libheif-examples libgl-dev fonts-liberation2
+    qt6-base-dev qt6-base-private-dev qt6-image-formats-plugins libheif-dev libheif-examples libgl-dev fonts-liberation2
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     xvfb xauth xdotool imagemagick x11-utils
     libx11-dev libxdamage-dev libxtst-dev libjpeg-dev

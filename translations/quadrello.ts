@@ -19,6 +19,10 @@
         <source>Row %1, column %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1, not in place</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LoadPic</name>
@@ -425,6 +429,38 @@ It comes with no warranty of any kind.</source>
     </message>
     <message>
         <source>Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set in order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Halted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resumed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves: %1, seconds: %2, tiles in place: %3 of %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tile %1, row %2, column %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

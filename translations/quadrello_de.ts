@@ -19,6 +19,10 @@
         <source>Row %1, column %2</source>
         <translation>Zeile %1, Spalte %2</translation>
     </message>
+    <message>
+        <source>%1, not in place</source>
+        <translation>%1, nicht an seinem Platz</translation>
+    </message>
 </context>
 <context>
     <name>LoadPic</name>
@@ -428,6 +432,38 @@ Ohne jede Gewährleistung.</translation>
     <message>
         <source>Picture</source>
         <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Picture loaded</source>
+        <translation>Bild geladen</translation>
+    </message>
+    <message>
+        <source>Set in order</source>
+        <translation>Geordnet</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Gemischt</translation>
+    </message>
+    <message>
+        <source>Halted</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Resumed</source>
+        <translation>Fortgesetzt</translation>
+    </message>
+    <message>
+        <source>Moves: %1, seconds: %2, tiles in place: %3 of %4</source>
+        <translation>Züge: %1, Sekunden: %2, Steine am Platz: %3 von %4</translation>
+    </message>
+    <message>
+        <source>Tile %1, row %2, column %3</source>
+        <translation>Stein %1, Zeile %2, Spalte %3</translation>
     </message>
 </context>
 <context>

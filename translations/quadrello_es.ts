@@ -19,6 +19,10 @@
         <source>Row %1, column %2</source>
         <translation>Fila %1, columna %2</translation>
     </message>
+    <message>
+        <source>%1, not in place</source>
+        <translation>%1, fuera de su sitio</translation>
+    </message>
 </context>
 <context>
     <name>LoadPic</name>
@@ -428,6 +432,38 @@ Sin garantía de ningún tipo.</translation>
     <message>
         <source>Picture</source>
         <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>Borde</translation>
+    </message>
+    <message>
+        <source>Picture loaded</source>
+        <translation>Imagen cargada</translation>
+    </message>
+    <message>
+        <source>Set in order</source>
+        <translation>Ordenado</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Mezclado</translation>
+    </message>
+    <message>
+        <source>Halted</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Resumed</source>
+        <translation>Reanudado</translation>
+    </message>
+    <message>
+        <source>Moves: %1, seconds: %2, tiles in place: %3 of %4</source>
+        <translation>Jugadas: %1, segundos: %2, piezas en su sitio: %3 de %4</translation>
+    </message>
+    <message>
+        <source>Tile %1, row %2, column %3</source>
+        <translation>Pieza %1, fila %2, columna %3</translation>
     </message>
 </context>
 <context>

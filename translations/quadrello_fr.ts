@@ -19,6 +19,10 @@
         <source>Row %1, column %2</source>
         <translation>Ligne %1, colonne %2</translation>
     </message>
+    <message>
+        <source>%1, not in place</source>
+        <translation>%1, pas à sa place</translation>
+    </message>
 </context>
 <context>
     <name>LoadPic</name>
@@ -428,6 +432,38 @@ Fourni sans aucune garantie.</translation>
     <message>
         <source>Picture</source>
         <translation>Image</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>Bord</translation>
+    </message>
+    <message>
+        <source>Picture loaded</source>
+        <translation>Image chargée</translation>
+    </message>
+    <message>
+        <source>Set in order</source>
+        <translation>Remis en ordre</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Mélangé</translation>
+    </message>
+    <message>
+        <source>Halted</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Resumed</source>
+        <translation>Reprise</translation>
+    </message>
+    <message>
+        <source>Moves: %1, seconds: %2, tiles in place: %3 of %4</source>
+        <translation>Coups : %1, secondes : %2, pièces en place : %3 sur %4</translation>
+    </message>
+    <message>
+        <source>Tile %1, row %2, column %3</source>
+        <translation>Pièce %1, ligne %2, colonne %3</translation>
     </message>
 </context>
 <context>

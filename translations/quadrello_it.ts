@@ -19,6 +19,10 @@
         <source>Row %1, column %2</source>
         <translation>Riga %1, colonna %2</translation>
     </message>
+    <message>
+        <source>%1, not in place</source>
+        <translation>%1, fuori posto</translation>
+    </message>
 </context>
 <context>
     <name>LoadPic</name>
@@ -428,6 +432,38 @@ Senza alcuna garanzia.</translation>
     <message>
         <source>Picture</source>
         <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>Bordo</translation>
+    </message>
+    <message>
+        <source>Picture loaded</source>
+        <translation>Immagine caricata</translation>
+    </message>
+    <message>
+        <source>Set in order</source>
+        <translation>Riordinato</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Mescolato</translation>
+    </message>
+    <message>
+        <source>Halted</source>
+        <translation>In pausa</translation>
+    </message>
+    <message>
+        <source>Resumed</source>
+        <translation>Ripreso</translation>
+    </message>
+    <message>
+        <source>Moves: %1, seconds: %2, tiles in place: %3 of %4</source>
+        <translation>Mosse: %1, secondi: %2, tessere a posto: %3 di %4</translation>
+    </message>
+    <message>
+        <source>Tile %1, row %2, column %3</source>
+        <translation>Tessera %1, riga %2, colonna %3</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,10 @@
         <source>Row %1, column %2</source>
         <translation>Linha %1, coluna %2</translation>
     </message>
+    <message>
+        <source>%1, not in place</source>
+        <translation>%1, fora do lugar</translation>
+    </message>
 </context>
 <context>
     <name>LoadPic</name>
@@ -428,6 +432,38 @@ Sem nenhuma garantia.</translation>
     <message>
         <source>Picture</source>
         <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>Borda</translation>
+    </message>
+    <message>
+        <source>Picture loaded</source>
+        <translation>Imagem carregada</translation>
+    </message>
+    <message>
+        <source>Set in order</source>
+        <translation>Em ordem</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Embaralhado</translation>
+    </message>
+    <message>
+        <source>Halted</source>
+        <translation>Em pausa</translation>
+    </message>
+    <message>
+        <source>Resumed</source>
+        <translation>Retomado</translation>
+    </message>
+    <message>
+        <source>Moves: %1, seconds: %2, tiles in place: %3 of %4</source>
+        <translation>Jogadas: %1, segundos: %2, peças no lugar: %3 de %4</translation>
+    </message>
+    <message>
+        <source>Tile %1, row %2, column %3</source>
+        <translation>Peça %1, linha %2, coluna %3</translation>
     </message>
 </context>
 <context>

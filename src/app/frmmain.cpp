@@ -194,11 +194,16 @@ bool frmmain::Form_KeyDown(int key) {
             return false;
         }
         Board& board = boards_[static_cast<unsigned>(slot)];
-        if (board.slide(way) >= 0) {
-            view->showPositions(board);
-            TimeMoveUpdate();
-            GameEnd();
+        const int tile = board.slide(way);
+        if (tile < 0) {
+            say(slot, tr("Edge"));
+            return true;
         }
+        view->showPositions(board);
+        TimeMoveUpdate();
+        // Said before the game-over window can take the focus from the board.
+        sayMove(slot, tile);
+        GameEnd();
         return true;
     }
     return false;

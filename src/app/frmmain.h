@@ -141,6 +141,10 @@ private:
     void openAbout();
     void openHelp();
     void showPreview(bool shown);
+    // What a player who cannot see the board hears of it.
+    QString boardStatus(int slot) const;
+    void say(int slot, const QString& sentence);
+    void sayMove(int slot, int tile);
     // Load Pic with the file that `choose` names (empty: none); returns whether it loaded.
     bool loadPicFrom(const std::function<QString()>& choose);
 

@@ -68,6 +68,7 @@ void frmmain::buildControls() {
         view->move(14, 38);
         view->hide();
         view->setEnabled(false);
+        view->setStatus([this, slot = grid.slot] { return boardStatus(slot); });
         picmod_[static_cast<unsigned>(grid.slot)] = view;
         auto* timer = new QTimer(this);
         timer->setObjectName(QStringLiteral("tmr%1").arg(grid.slot));

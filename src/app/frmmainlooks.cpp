@@ -142,6 +142,7 @@ bool frmmain::loadPicFrom(const std::function<QString()>& choose) {
         }
         if (chkauto_->isChecked())
             Scramble();
+        say(shownSlot(), tr("Picture loaded"));
     }
     SetpicFocus();
     return picture.has_value();

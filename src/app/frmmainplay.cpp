@@ -20,6 +20,7 @@ void frmmain::SetPics() {
         Board& board = boards_[static_cast<unsigned>(slot)];
         board.reset();
         picmod_[static_cast<unsigned>(slot)]->showPositions(board);
+        say(slot, tr("Set in order"));
     }
     SetpicFocus();
 }
@@ -39,6 +40,7 @@ void frmmain::Scramble() {
     Board& board = boards_[static_cast<unsigned>(slot)];
     scramble::run(board, services_.random);
     picmod_[static_cast<unsigned>(slot)]->showPositions(board);
+    say(slot, tr("Scrambled"));
 }
 
 void frmmain::TimeMoveUpdate() {
@@ -65,6 +67,7 @@ void frmmain::Halt() {
             view->setEnabled(false);
         cmdhalt_->setText(tr("Resume"));
         intHalt_ = 1;
+        say(shownSlot(), tr("Halted"));
     } else if (intHalt_ == 1) {
         const int slot = shownSlot();
         if (slot < 0)
@@ -74,6 +77,7 @@ void frmmain::Halt() {
         cmdhalt_->setText(tr("Halt"));
         intHalt_ = 0;
         SetpicFocus();
+        say(slot, tr("Resumed"));
     }
 }
 

@@ -4,6 +4,8 @@
 #include "board/boardview.h"
 
 #include "board/board.h"
+#include "board/boardaccessible.h"
+#include "board/boardvoice.h"
 #include "board/tile.h"
 #include "board/tileimage.h"
 
@@ -32,7 +34,9 @@ QString arrayName(const char* name, int index) {
 }
 } // namespace
 
-BoardView::BoardView(const GridGeometry& grid, QWidget* parent) : QWidget(parent), grid_(grid) {
+BoardView::BoardView(const GridGeometry& grid, QWidget* parent)
+    : QWidget(parent), grid_(grid), voice_(new BoardVoice(this)) {
+    installBoardAccessibility();
     setObjectName(arrayName("picmod", grid.slot));
     setFixedSize(grid.boardWidth(), grid.boardHeight());
     setFocusPolicy(Qt::StrongFocus);
@@ -50,7 +54,7 @@ BoardView::BoardView(const GridGeometry& grid, QWidget* parent) : QWidget(parent
                               numberGeometry(grid), this);
         tile->setObjectName(arrayName(pic.constData(), c));
         tile->setAccessibleName(empty ? tr("Empty box") : tr("Tile %1").arg(c + 1));
-        describePlace(tile, c % grid.n, c / grid.n);
+        describePlace(tile);
         if (!empty) {
             tile->number()->setObjectName(arrayName(lbl.constData(), c));
             tile->image()->setObjectName(arrayName(img.constData(), c));
@@ -66,14 +70,19 @@ void BoardView::showPositions(const Board& board) {
         Tile* tile = cells_[static_cast<unsigned>(c)];
         if (tile->pos() != at) {
             tile->move(at);
-            describePlace(tile, p.col, p.row);
+            describePlace(tile);
         }
     }
 }
 
-// A screen reader cannot see where a tile stands, so each cell says it in its description.
-void BoardView::describePlace(Tile* tile, int col, int row) {
-    tile->setAccessibleDescription(tr("Row %1, column %2").arg(row + 1).arg(col + 1));
+// A screen reader cannot see where a tile stands, nor its mark, so each cell says them in its
+// description.
+void BoardView::describePlace(Tile* tile) {
+    const QString place =
+        tr("Row %1, column %2").arg(tile->y() / grid_.stepH + 1).arg(tile->x() / grid_.stepW + 1);
+    tile->setAccessibleDescription(!tile->isEmptyBox() && tile->image()->isHidden()
+                                       ? tr("%1, not in place").arg(place)
+                                       : place);
 }
 
 void BoardView::setPicture(const QPixmap& picture) {
@@ -116,8 +125,13 @@ void BoardView::setMarked(int tile, bool marked) {
     Tile* t = cell(tile);
     t->setBackground(palette().color(marked ? QPalette::Highlight : QPalette::Button));
     t->image()->setVisible(!marked);
+    describePlace(t);
 }
 
 bool BoardView::isMarked(int tile) const {
     return cell(tile)->image()->isHidden();
+}
+
+void BoardView::say(const QString& sentence) {
+    voice_->say(sentence);
 }

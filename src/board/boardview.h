@@ -6,9 +6,11 @@
 #include "board/gridgeometry.h"
 
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 class Board;
+class BoardVoice;
 class QPixmap;
 class Tile;
 
@@ -38,10 +40,19 @@ public:
     void setMarked(int tile, bool marked);
     bool isMarked(int tile) const;
 
+    // What a screen reader hears: a sentence said now, and the board's state, asked for only
+    // when a screen reader reads the board.
+    void say(const QString& sentence);
+    BoardVoice* voice() const { return voice_; }
+    void setStatus(std::function<QString()> status) { status_ = std::move(status); }
+    QString status() const { return status_ ? status_() : QString(); }
+
 private:
-    void describePlace(Tile* tile, int col, int row);
+    void describePlace(Tile* tile);
     QPoint pixelPos(int col, int row) const { return {col * grid_.stepW, row * grid_.stepH}; }
 
     GridGeometry grid_;
     std::vector<Tile*> cells_;
+    BoardVoice* voice_;
+    std::function<QString()> status_;
 };

@@ -86,9 +86,9 @@ struct MainWindowFixture {
     // tile next to the empty box and "back" slides it home again; "tick" is a second on every
     // running clock; "5x5", "4x4", "3x3" show that size through the preferences and "cancel3x3"
     // picks it there and cancels; "load", "loadcancel" answer the file dialog with the picture
-    // or with nothing, "drop" drops the picture on the window; "solve" solves the 3x3 board; "tile"
-    // clicks a tile; "window.control" presses a control of another window; any other name is a
-    // control or menu item here.
+    // or with nothing, "drop" drops the picture on the window; "edge" presses Left; "solve" solves
+    // the 3x3 board; "tile" clicks a tile; "window.control" presses a control of another window;
+    // any other name is a control or menu item here.
     void play(const QString& steps) {
         for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
             const QByteArray name = step.toLatin1();
@@ -101,6 +101,8 @@ struct MainWindowFixture {
                           : Slide::Left);
             else if (step == "back")
                 slide(lastMove == Slide::Right ? Slide::Left : Slide::Right);
+            else if (step == "edge") // wherever the empty box is in the right column
+                press(Qt::Key_Left);
             else if (step == "tick")
                 for (int slot = 0; slot < kSlotCount; ++slot) {
                     if (ticking(slot))
@@ -156,10 +158,13 @@ struct MainWindowFixture {
                 enabled << QString::fromLatin1(name + 3);
         }
         const int shown = window->shownSlot();
-        int marked = 0, stale = 0;
+        int marked = 0, stale = 0, untold = 0;
         for (int tile = 0; tile < view(shown)->grid().emptyIndex(); ++tile) {
             marked += view(shown)->isMarked(tile);
             stale += view(shown)->isMarked(tile) == window->board(shown).isAtHome(tile);
+            // A screen reader hears the mark in the tile's description.
+            untold += view(shown)->isMarked(tile) !=
+                      view(shown)->cell(tile)->accessibleDescription().endsWith("not in place");
         }
         f["ticking"] = running.join(',');
         f["enabled"] = enabled.join(',');
@@ -168,7 +173,7 @@ struct MainWindowFixture {
         f["counters"] = label("lblnummov") + '/' + label("lbltimer");
         f["halt"] = button("cmdhalt")->text();
         f["unsorted"] = button("cmdunsorted")->text();
-        f["marks"] = marked == 0 ? "none" : stale == 0 ? "misplaced" : "stale";
+        f["marks"] = untold ? "untold" : marked == 0 ? "none" : stale == 0 ? "misplaced" : "stale";
         f["focus"] = window->focusWidget() ? window->focusWidget()->objectName() : QString();
         f["solved"] = window->board(shown).isSolved() ? "yes" : "no";
         f["gameover"] = window->gameOverWindow() && window->gameOverWindow()->isVisible()

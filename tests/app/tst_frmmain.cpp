@@ -5,6 +5,7 @@
 #include "app/windowplacement.h"
 #include "mainwindowfixture.h"
 #include "settings/frmcolor.h"
+#include "support/screenreader.h"
 #include "windows/accessiblecontrols.h"
 #include "windows/classicform.h"
 #include "windows/frmhelp.h"
@@ -224,6 +225,66 @@ private slots:
         g.expect(wanted);
     }
 
+    // What a screen reader hears: the sentences said by the last step, each by a voice that
+    // does not have the focus yet, and the board's state read when asked, not at every second.
+    void aPlayerHearsThePlay_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("heard");
+        QTest::addColumn<QString>("state"); // moves, seconds and tiles in place
+        const auto row = [](const char* name, const char* steps, const char* heard,
+                            const char* state) {
+            QTest::newRow(name) << steps << heard << state;
+        };
+        row("a move", "move", "Tile 15, row 4, column 4", "0 0 14");
+        row("the same tile again", "move back", "Tile 15, row 4, column 3", "0 0 15");
+        row("an edge", "edge", "Edge", "0 0 15");
+        row("the same edge again", "edge edge", "Edge", "0 0 15");
+        row("a scramble", "S", "Scrambled", "0 0 2");
+        row("a counted move", "S move", "Tile 12, row 4, column 4", "1 0 2");
+        row("the clock speaks nothing", "S move tick", "", "1 1 2");
+        row("Set", "S move T", "Set in order", "0 0 15");
+        row("Halt", "S move H", "Halted", "1 0 2");
+        row("Resume", "S move H cmdhalt", "Resumed", "1 0 2");
+        row("a load", "S move load", "Picture loaded", "0 0 2");
+        row("a load that scrambles", "chkauto load", "Scrambled|Picture loaded", "0 0 2");
+        row("a drop onto another window's game", "cmdclr drop", "Picture loaded", "0 0 15");
+        row("another grid", "3x3 S", "Scrambled", "0 0 1");
+    }
+
+    void aPlayerHearsThePlay() {
+        QFETCH(QString, steps);
+        QFETCH(QString, heard);
+        QFETCH(QString, state);
+        OpenMainWindow g;
+        QStringList said;
+        QObject* lastVoice = nullptr;
+        const ScreenReader orca([&](QAccessibleEvent* event) {
+            if (event->type() != QAccessible::Focus || event->object()->isWidgetType())
+                return;
+            QVERIFY2(event->object() != lastVoice, "the voice with the focus spoke again");
+            lastVoice = event->object();
+            const QString name = event->accessibleInterface()->text(QAccessible::Name);
+            said << (g.window->isActiveWindow() ? name : "unheard: " + name);
+        });
+        const qsizetype last = steps.lastIndexOf(' ') + 1;
+        g.play(steps.left(last));
+        said.clear();
+        g.play(steps.mid(last));
+        QTRY_COMPARE(said.join('|'), heard);
+        const QString status =
+            QString("Moves: %1, seconds: %2, tiles in place: %3 of %4")
+                .arg(state.section(' ', 0, 0), state.section(' ', 1, 1), state.section(' ', 2, 2))
+                .arg(g.view(g.window->shownSlot())->grid().emptyIndex());
+        QCOMPARE(accessibleText(g.view(g.window->shownSlot()), QAccessible::Description), status);
+        // A "where am I" after a sentence reads it and the state.
+        if (!said.isEmpty()) {
+            QAccessibleInterface* voice = QAccessible::queryAccessibleInterface(lastVoice);
+            QVERIFY(voice->parent()->object() == g.view(g.window->shownSlot()) &&
+                    voice->parent()->indexOfChild(voice) >= 0);
+            QCOMPARE(voice->text(QAccessible::Description), status);
+        }
+    }
+
     // A picture dropped on the window loads as Load Pic loads it, whatever the game is doing.
     void aDropIsALoad() {
         QTemporaryDir dir;
@@ -323,6 +384,9 @@ private slots:
             return gameOver->findChild<QLabel*>(name)->text();
         };
         QCOMPARE(text("lbltotmoves") + '|' + text("lbltottime"), QString("%1|1 sec").arg(moves));
+        // A screen reader passes over a lone figure; the captions carry them.
+        QCOMPARE(accessibleText(gameOver->findChild<QLabel*>("lblnotime"), QAccessible::Name),
+                 "Time Taken : 1 sec");
         QCOMPARE(namelessControls(gameOver), QStringList());
         // Ranked, the window shows all of the name frame; otherwise it ends between the buttons
         // and the frame, a thousand twips shorter.
