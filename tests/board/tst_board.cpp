@@ -79,8 +79,13 @@ private slots:
                 const CellPos p = board.position(c);
                 const QPoint at = view.cell(c)->pos();
                 QCOMPARE(QPoint(at.x() / grid.stepW, at.y() / grid.stepH), QPoint(p.col, p.row));
+                // A tile marked as misplaced says so after its place.
+                view.setMarked(0, true);
                 QCOMPARE(accessibleText(view.cell(c), QAccessible::Description),
-                         QString("Row %1, column %2").arg(p.row + 1).arg(p.col + 1));
+                         QString("Row %1, column %2%3")
+                             .arg(p.row + 1)
+                             .arg(p.col + 1)
+                             .arg(c ? "" : ", not in place"));
                 QCOMPARE(accessibleText(view.cell(c), QAccessible::Name),
                          c < grid.emptyIndex() ? QString("Tile %1").arg(c + 1) : "Empty box");
             }
