@@ -31,6 +31,7 @@ struct MainWindowFixture {
     QString chooserTitle;                       // the title the file dialog was last shown with
     QQueue<std::optional<QColor>> colorAnswers; // nullopt answers "cancel"
     std::unique_ptr<frmmain> window;
+    std::unique_ptr<QWidget> elsewhere; // another program's window, for the "away" step
     QString picture = QStringLiteral(":/splash.png"); // the "load" step's answer
     Slide lastMove = Slide::Right;
 
@@ -86,9 +87,10 @@ struct MainWindowFixture {
     // tile next to the empty box and "back" slides it home again; "tick" is a second on every
     // running clock; "5x5", "4x4", "3x3" show that size through the preferences and "cancel3x3"
     // picks it there and cancels; "load", "loadcancel" answer the file dialog with the picture
-    // or with nothing, "drop" drops the picture on the window; "edge" presses Left; "solve" solves
-    // the 3x3 board; "tile" clicks a tile; "window.control" presses a control of another window;
-    // any other name is a control or menu item here.
+    // or with nothing, "drop" drops the picture on the window; "edge" presses Left; "away" makes
+    // another program's window the active one; "solve" solves the 3x3 board; "tile" clicks a tile;
+    // "window.control" presses a control of another window; any other name is a control or menu
+    // item here.
     void play(const QString& steps) {
         for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
             const QByteArray name = step.toLatin1();
@@ -103,7 +105,12 @@ struct MainWindowFixture {
                 slide(lastMove == Slide::Right ? Slide::Left : Slide::Right);
             else if (step == "edge") // wherever the empty box is in the right column
                 press(Qt::Key_Left);
-            else if (step == "tick")
+            else if (step == "away") {
+                elsewhere = std::make_unique<QWidget>();
+                elsewhere->show();
+                elsewhere->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(elsewhere.get()));
+            } else if (step == "tick")
                 for (int slot = 0; slot < kSlotCount; ++slot) {
                     if (ticking(slot))
                         window->clockTick(slot);
