@@ -125,6 +125,8 @@ struct MainWindowFixture {
                 QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &data, Qt::LeftButton, {});
                 QApplication::sendEvent(window.get(), &enter);
                 QApplication::sendEvent(window.get(), &drop);
+                // The file manager learns that the file was taken, as a copy.
+                QVERIFY(drop.isAccepted() && drop.dropAction() == Qt::CopyAction);
             } else if (step.startsWith("load")) {
                 fileAnswers.enqueue(step == "load" ? picture : QString());
                 click("cmdpic");
