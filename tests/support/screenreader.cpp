@@ -8,25 +8,17 @@
 #include <QtGui/qpa/qplatformintegration.h>
 
 namespace {
-std::function<void(QAccessibleEvent*)>& listener() {
-    static std::function<void(QAccessibleEvent*)> heard;
-    return heard;
-}
-
-// Qt hands events on only while the platform's accessibility is switched on.
-void switchOn(bool on) {
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(on);
-}
+std::function<void(QAccessibleEvent*)> listener;
 } // namespace
 
+// Qt hands events on only while the platform's accessibility is switched on.
 ScreenReader::ScreenReader(std::function<void(QAccessibleEvent*)> heard) {
-    listener() = std::move(heard);
-    QAccessible::installUpdateHandler([](QAccessibleEvent* event) { listener()(event); });
-    switchOn(true);
+    listener = std::move(heard);
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) { listener(event); });
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
 }
 
 ScreenReader::~ScreenReader() {
-    switchOn(false);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
     QAccessible::installUpdateHandler(nullptr);
-    listener() = nullptr;
 }

@@ -8,10 +8,7 @@
 
 // While it lives, Qt believes a screen reader is listening, as it does on a desktop where one
 // runs, and hands every accessibility event to `heard` instead of the screen reader.
-class ScreenReader {
-public:
+struct ScreenReader {
     explicit ScreenReader(std::function<void(QAccessibleEvent*)> heard);
     ~ScreenReader();
-    ScreenReader(const ScreenReader&) = delete;
-    ScreenReader& operator=(const ScreenReader&) = delete;
 };
