@@ -201,7 +201,6 @@ bool frmmain::Form_KeyDown(int key) {
         }
         view->showPositions(board);
         TimeMoveUpdate();
-        // Said before the game-over window can take the focus from the board.
         sayMove(slot, tile);
         GameEnd();
         return true;

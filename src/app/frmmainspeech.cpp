@@ -6,6 +6,8 @@
 #include "app/frmmain.h"
 #include "board/boardview.h"
 
+#include <QAccessible>
+
 QString frmmain::boardStatus(int slot) const {
     const Board& board = boards_[static_cast<unsigned>(slot)];
     int inPlace = 0;
@@ -24,7 +26,10 @@ void frmmain::say(int slot, const QString& sentence) {
         picmod_[static_cast<unsigned>(slot)]->say(sentence);
 }
 
+// Every move passes here: without a screen reader the sentence is not even made.
 void frmmain::sayMove(int slot, int tile) {
+    if (!QAccessible::isActive())
+        return;
     const CellPos at = boards_[static_cast<unsigned>(slot)].position(tile);
     say(slot, tr("Tile %1, row %2, column %3").arg(tile + 1).arg(at.row + 1).arg(at.col + 1));
 }

@@ -16,10 +16,8 @@ public:
     explicit BoardAccessible(BoardView* view) : QAccessibleWidget(view) {}
 
     QString text(QAccessible::Text which) const override {
-        const QString status = view()->status();
-        return which == QAccessible::Description && !status.isEmpty()
-                   ? status
-                   : QAccessibleWidget::text(which);
+        const QString status = which == QAccessible::Description ? view()->status() : QString();
+        return status.isEmpty() ? QAccessibleWidget::text(which) : status;
     }
 
     // The voices come after the cells.

@@ -23,6 +23,8 @@ int BoardVoice::indexOf(const QObject* object) const {
 }
 
 void BoardVoice::say(const QString& sentence) {
+    if (!QAccessible::isActive())
+        return;
     if (board_->isActiveWindow())
         speak(sentence);
     else

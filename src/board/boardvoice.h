@@ -30,7 +30,8 @@ public:
 
     // A sentence said while the board's window is not the active one, say while a file dialog
     // is still closing, would be lost in what the screen reader says of the window coming back;
-    // it waits for the window and only the latest waits.
+    // it waits for the window and only the latest waits. With no screen reader listening
+    // nothing is said.
     void say(const QString& sentence);
 
     static constexpr int kVoices = 2;

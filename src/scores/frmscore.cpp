@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <utility>
 
 namespace {
 
@@ -80,10 +81,9 @@ void frmscore::showResult(qint16 moves, qint16 seconds, bool ranked) {
     lbltottime_->setText(tr("%1 sec").arg(seconds));
     // A screen reader reading the window as it opens passes over a lone figure, so each caption
     // carries its figure in its name.
-    for (QLabel* caption : {lblnomoves_, lblnotime_}) {
-        const QLabel* figure = caption == lblnomoves_ ? lbltotmoves_ : lbltottime_;
+    for (const auto& [caption, figure] :
+         {std::pair(lblnomoves_, lbltotmoves_), std::pair(lblnotime_, lbltottime_)})
         caption->setAccessibleName(caption->text() + QLatin1Char(' ') + figure->text());
-    }
     fra1_->setVisible(ranked);
     setFixedSize(
         twips(0, 0, clientWidth, ranked ? clientHeightRanked : clientHeightUnranked).size());
